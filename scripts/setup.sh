@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, quietly, and only when missing.
+set -euo pipefail
+packages=(cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev fonts-ipafont)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+echo "Installing: ${missing[*]}"
+$sudo_cmd env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null
+$sudo_cmd env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

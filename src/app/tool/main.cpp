@@ -1,0 +1,171 @@
+// marovelantis-tool: looks at and rewrites design files without a window.
+
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/tool/consoledialogs.h"
+#include "model/codec.h"
+#include "model/designfile.h"
+#include "model/identity.h"
+#include "model/recordline.h"
+#include "model/timeofday.h"
+#include "model/workingset.h"
+#include "platform/systemhost.h"
+
+namespace mv {
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char* const kUsage =
+    "usage: marovelantis-tool info DESIGN\n"
+    "       marovelantis-tool frames DESIGN [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
+    "       marovelantis-tool resave DESIGN OUT\n"
+    "       marovelantis-tool normalize DESIGN OUT\n";
+
+struct UsageError {
+    std::string what;
+};
+
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+Arguments ParseArguments(int argc, char** argv, const std::vector<std::string>& valueOptions) {
+    Arguments args;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg.rfind("--", 0) == 0) {
+            bool known = false;
+            for (const auto& name : valueOptions) known = known || name == arg;
+            if (!known) throw UsageError{"unknown option " + arg};
+            if (i + 1 >= argc) throw UsageError{arg + " needs a value"};
+            args.options[arg] = argv[++i];
+        } else {
+            args.positional.push_back(arg);
+        }
+    }
+    return args;
+}
+
+Date DateOption(const Arguments& args, const std::string& name, Date fallback) {
+    auto it = args.options.find(name);
+    if (it == args.options.end()) return fallback;
+    auto date = ParseDate(it->second);
+    if (!date) throw UsageError{name + " needs a date YYYY/MM/DD, not " + it->second};
+    return *date;
+}
+
+class Tool {
+public:
+    Tool() : mIds(mHost), mDesign(mHost, mDialogs, mIds) {}
+
+    // Reads the design; false after the reason was shown.
+    bool Load(const std::string& path, bool renewIds) {
+        return mDesign.CheckDesignFile(path) && mDesign.ReadDesignFile(path, renewIds);
+    }
+
+    RecordContext Context() const {
+        RecordContext context;
+        context.baseYear = mDesign.BaseYear();
+        return context;
+    }
+
+    template <typename Visit>
+    void ForEachFrame(Visit visit) const {
+        RecordContext context = Context();
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            for (const std::string& line : mDesign.Store().Slot(slot)) {
+                ParsedRecord parsed = ParseRecordLine(line, context);
+                if (parsed.kind == ParsedRecord::Kind::Frame) visit(*parsed.frame);
+            }
+    }
+
+    int Info() {
+        std::size_t frames = 0;
+        ForEachFrame([&](const TCInf&) { ++frames; });
+        std::cout << "base_year: " << mDesign.BaseYear() << '\n'
+                  << "title: " << ToUtf8(mDesign.Title()) << '\n'
+                  << "minute_step: " << mDesign.MinuteStep() << '\n'
+                  << "holder: " << ToUtf8(mDesign.HolderStamp()) << '\n'
+                  << "last_update: " << ToUtf8(mDesign.LastUpdateStamp()) << '\n'
+                  << "record_lines: " << mDesign.Store().LineCount() << '\n'
+                  << "frames: " << frames << '\n';
+        return 0;
+    }
+
+    int Frames(const Date& from, const Date& to) {
+        std::string out;
+        ForEachFrame([&](const TCInf& frame) {
+            if (frame.CDate < from || to < frame.CDate) return;
+            out += FormatDate(frame.CDate) + '\t' + FormatHHMM(frame.STime) + '\t' + FormatHHMM(frame.ETime) + '\t' +
+                   ToUtf8(frame.Cid) + '\t' + ToUtf8(frame.Title) + '\t' + std::to_string(frame.Fields.size()) +
+                   '\n';
+            if (out.size() > (1 << 16)) std::cout << out, out.clear();
+        });
+        std::cout << out;
+        return 0;
+    }
+
+    int Save(const std::string& out) { return mDesign.SaveDesignFile(out, true) ? 0 : 1; }
+
+    // Every date's record lines rebuilt from their frames, as a commit of the whole year.
+    void Normalize() {
+        RecordContext context = Context();
+        WorkingSet view(mDesign.Store(), context);
+        view.Build({mDesign.BaseYear(), 1, 1}, IsLeapYear(mDesign.BaseYear()) ? 366 : 365);
+        view.LoadView();
+        view.CommitView(true);
+    }
+
+    Date YearStart() const { return {mDesign.BaseYear(), 1, 1}; }
+    Date YearEnd() const { return {mDesign.BaseYear(), 12, 31}; }
+
+private:
+    SystemHost mHost;
+    ConsoleDialogs mDialogs;
+    FrameIdSource mIds;
+    DesignDocument mDesign;
+};
+
+int Run(int argc, char** argv) {
+    if (argc < 2) throw UsageError{"no command"};
+    const std::string command = argv[1];
+    Tool tool;
+    if (command == "info" || command == "frames") {
+        Arguments args = ParseArguments(argc, argv, command == "frames" ? std::vector<std::string>{"--from", "--to"}
+                                                                          : std::vector<std::string>{});
+        if (args.positional.size() != 1) throw UsageError{command + " takes one design file"};
+        if (!tool.Load(args.positional[0], false)) return 1;
+        if (command == "info") return tool.Info();
+        return tool.Frames(DateOption(args, "--from", tool.YearStart()), DateOption(args, "--to", tool.YearEnd()));
+    }
+    if (command == "resave" || command == "normalize") {
+        Arguments args = ParseArguments(argc, argv, {});
+        if (args.positional.size() != 2) throw UsageError{command + " takes a design file and an output file"};
+        if (!tool.Load(args.positional[0], true)) return 1;
+        if (command == "normalize") tool.Normalize();
+        return tool.Save(args.positional[1]);
+    }
+    throw UsageError{"unknown command " + command};
+}
+
+}  // namespace
+}  // namespace mv
+
+int main(int argc, char** argv) {
+    try {
+        return mv::Run(argc, argv);
+    } catch (const mv::UsageError& error) {
+        std::cerr << "marovelantis-tool: " << error.what << '\n' << mv::kUsage;
+        return mv::kUsageError;
+    } catch (const std::exception& error) {
+        std::cerr << "marovelantis-tool: " << error.what() << '\n';
+        return 1;
+    }
+}

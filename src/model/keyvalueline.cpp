@@ -1,0 +1,184 @@
+#include "model/keyvalueline.h"
+
+#include <charconv>
+#include <limits>
+
+#include "model/codec.h"
+
+namespace mv {
+
+namespace {
+constexpr char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualsUpper(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A lead byte's partner is never upper-cased; keys are ASCII so a double-byte
+        // character in `text` can never equal them anyway.
+        if (Upper(text[i]) != upper[i]) return false;
+    }
+    return true;
+}
+
+std::string UpperKey(std::string_view key) {
+    std::string upper(Trim(key));
+    for (char& c : upper) c = Upper(c);
+    return upper;
+}
+}  // namespace
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20) text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20) text.remove_suffix(1);
+    return text;
+}
+
+std::size_t FindKey(std::string_view line, std::string_view upperNeedle, std::size_t from) {
+    if (upperNeedle.empty()) return std::string_view::npos;
+    const char first = upperNeedle.front();
+    const std::size_t n = upperNeedle.size();
+    std::size_t i = 0;
+    // Walk character by character from the start so that trail bytes are never taken for
+    // the start of a key.
+    while (i < from && i < line.size()) i += CharLength(line, i);
+    for (; i + n <= line.size(); i += CharLength(line, i)) {
+        if (Upper(line[i]) != first) continue;
+        std::size_t k = 1;
+        while (k < n && Upper(line[i + k]) == upperNeedle[k]) ++k;
+        if (k == n) {
+            // The matched bytes must not end in the middle of a double-byte character:
+            // keys are ASCII, so any lead byte inside would have failed to match already.
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+std::optional<std::string_view> FindValue(std::string_view line, std::string_view key, std::string_view separator) {
+    const std::string upperKey = UpperKey(key);
+    const std::size_t at = FindKey(line, upperKey);
+    if (at == std::string_view::npos) return std::nullopt;
+    if (at > 0) {
+        char before = line[at - 1];
+        if (before != ',' && before != '#' && before != ' ') return std::nullopt;
+    }
+    std::string_view rest = Trim(line.substr(at));
+    std::size_t eq = rest.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    if (!EqualsUpper(Trim(rest.substr(0, eq)), upperKey)) return std::nullopt;
+    std::string_view value = Trim(rest.substr(eq + 1));
+    if (separator.empty()) return value;
+    std::size_t end = value.find(separator);
+    if (end == std::string_view::npos) return std::nullopt;
+    return Trim(value.substr(0, end));
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+bool GetText(std::string_view line, std::string_view key, std::string_view separator, std::string& value) {
+    auto found = FindValue(line, key, separator);
+    if (!found) return false;
+    value.assign(*found);
+    return true;
+}
+
+bool GetInt(std::string_view line, std::string_view key, std::string_view separator, int& value) {
+    auto found = FindValue(line, key, separator);
+    if (!found) return false;
+    auto number = ParseInt(*found);
+    if (!number) return false;
+    value = *number;
+    return true;
+}
+
+bool GetBool(std::string_view line, std::string_view key, std::string_view separator, bool& value) {
+    auto found = FindValue(line, key, separator);
+    if (!found) return false;
+    value = EqualsUpper(*found, "TRUE");
+    return true;
+}
+
+bool GetDate(std::string_view line, std::string_view key, std::string_view separator, Date& value) {
+    auto found = FindValue(line, key, separator);
+    if (!found) return false;
+    auto date = ParseDate(*found);
+    if (!date) return false;
+    value = *date;
+    return true;
+}
+
+bool GetRect(std::string_view line, std::string_view key, std::string_view separator, Rect& value) {
+    auto found = FindValue(line, key, separator);
+    if (!found) return false;
+    int parts[4];
+    std::string_view rest = *found;
+    for (int i = 0; i < 4; ++i) {
+        std::size_t comma = rest.find(',');
+        if ((comma == std::string_view::npos) != (i == 3)) return false;
+        auto number = ParseInt(rest.substr(0, comma));
+        if (!number) return false;
+        parts[i] = *number;
+        if (comma != std::string_view::npos) rest.remove_prefix(comma + 1);
+    }
+    value = {parts[0], parts[1], parts[2], parts[3]};
+    return true;
+}
+
+std::string TextItem(std::string_view key, std::string_view text) {
+    std::string item(Trim(key));
+    item += '=';
+    item += text;
+    return item;
+}
+
+std::string IntItem(std::string_view key, int value) { return TextItem(key, std::to_string(value)); }
+
+std::string BoolItem(std::string_view key, bool value) { return TextItem(key, value ? "True" : "False"); }
+
+std::string DateItem(std::string_view key, const Date& value) { return TextItem(key, FormatDate(value)); }
+
+std::string RectItem(std::string_view key, const Rect& value) {
+    return TextItem(key, std::to_string(value.top) + "," + std::to_string(value.left) + "," +
+                             std::to_string(value.width) + "," + std::to_string(value.height));
+}
+
+std::string StripTrailingBreaks(std::string_view text) {
+    while (!text.empty() && text.back() == kLineBreakByte) text.remove_suffix(1);
+    return std::string(text);
+}
+
+std::string BreaksToCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == kLineBreakByte) out += "\r\n";
+        else out += c;
+    }
+    return out;
+}
+
+std::string CrLfToBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += kLineBreakByte;
+            ++i;
+        } else if (text[i] == '\n' || text[i] == '\r') {
+            out += kLineBreakByte;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace mv

@@ -1,0 +1,34 @@
+#pragma once
+// The whole design as record lines, one list per month-day slot, in file order; and a twin
+// set of lists of the same shape that the undo history copies slots into.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/dayslot.h"
+
+namespace mv {
+
+using LineList = std::vector<std::string>;
+
+class LineStore {
+public:
+    LineList& Slot(int slot) { return mSlots.at(slot); }
+    const LineList& Slot(int slot) const { return mSlots.at(slot); }
+    LineList& Twin(int slot) { return mTwins.at(slot); }
+    const LineList& Twin(int slot) const { return mTwins.at(slot); }
+
+    void Clear();
+    // Copies a slot into its twin list.
+    void CopyToTwin(int slot) { mTwins.at(slot) = mSlots.at(slot); }
+    // Appends the twin's lines to the slot.
+    void AppendTwin(int slot);
+    std::size_t LineCount() const;
+
+private:
+    std::array<LineList, kSlotCount> mSlots;
+    std::array<LineList, kSlotCount> mTwins;
+};
+
+}  // namespace mv

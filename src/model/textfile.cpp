@@ -1,0 +1,129 @@
+#include "model/textfile.h"
+
+#include <atomic>
+#include <chrono>
+#include <system_error>
+
+#include "platform/host.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace mv {
+
+namespace {
+
+std::optional<std::string> ReadOnce(const std::filesystem::path& path) {
+    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::string bytes;
+    std::error_code ec;
+    auto size = std::filesystem::file_size(path, ec);
+    if (!ec) bytes.reserve(size);
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return bytes;
+}
+
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
+    static std::atomic<unsigned> counter{0};
+    auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::filesystem::path tmp = path;
+    tmp += ".tmp" + std::to_string(static_cast<unsigned long long>(tick) % 1000000007ULL) + "-" +
+           std::to_string(++counter);
+    return tmp;
+}
+
+bool WriteOnce(const std::filesystem::path& path, const std::function<void(LineWriter&)>& body) {
+    const std::filesystem::path tmp = TemporaryPathFor(path);
+    std::FILE* file = std::fopen(tmp.string().c_str(), "wb");
+    if (!file) return false;
+    static thread_local std::vector<char> buffer(1 << 20);
+    std::setvbuf(file, buffer.data(), _IOFBF, buffer.size());
+    LineWriter writer(file);
+    body(writer);
+    bool ok = writer.Ok() && std::fflush(file) == 0;
+#ifdef _WIN32
+    ok = ok && _commit(_fileno(file)) == 0;
+#else
+    ok = ok && fsync(fileno(file)) == 0;
+#endif
+    ok = std::fclose(file) == 0 && ok;
+    std::error_code ec;
+    if (ok) {
+        // Keep the permissions of the file being replaced.
+        auto status = std::filesystem::status(path, ec);
+        if (!ec && std::filesystem::exists(status))
+            std::filesystem::permissions(tmp, status.permissions(), ec);
+        ec.clear();
+        std::filesystem::rename(tmp, path, ec);
+        ok = !ec;
+    }
+    if (!ok) std::filesystem::remove(tmp, ec);
+    return ok;
+}
+
+}  // namespace
+
+void LineWriter::Line(std::string_view line) {
+    Bytes(line);
+    Bytes("\r\n");
+}
+
+void LineWriter::Bytes(std::string_view bytes) {
+    if (mOk && !bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), mFile) != bytes.size()) mOk = false;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, Host& host) {
+    for (int attempt = 1;; ++attempt) {
+        if (auto bytes = ReadOnce(path)) return bytes;
+        if (attempt >= kFileTries) return std::nullopt;
+        host.Wait(kFileRetryMs);
+    }
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& path, Host& host) {
+    auto bytes = ReadFileBytes(path, host);
+    if (!bytes) return std::nullopt;
+    return SplitLines(*bytes);
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, Host& host,
+                         const std::function<void(LineWriter&)>& body) {
+    for (int attempt = 1;; ++attempt) {
+        if (WriteOnce(path, body)) return true;
+        if (attempt >= kFileTries) return false;
+        host.Wait(kFileRetryMs);
+    }
+}
+
+bool WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines, Host& host) {
+    return WriteFileAtomically(path, host, [&](LineWriter& out) {
+        for (const std::string& line : lines) out.Line(line);
+    });
+}
+
+}  // namespace mv

@@ -1,0 +1,98 @@
+#include "model/workingset.h"
+
+#include <algorithm>
+
+#include "model/keyvalueline.h"
+
+namespace mv {
+
+namespace {
+bool IsFrameLine(const std::string& line) {
+    int start = 0;
+    Date date;
+    return GetDate(line, "Ci_CDate", kSep, date) && !(GetInt(line, "Ci_STime", kSep, start) && start < 0);
+}
+}  // namespace
+
+void WorkingSet::Build(const Date& start, int days) {
+    mStart = start;
+    mColumns.clear();
+    mColumns.resize(std::max(days, 0));
+    for (int i = 0; i < ColumnCount(); ++i) {
+        DateColumn& column = mColumns[i];
+        column.date = AddDays(start, i);
+        column.header = TCInf{};
+        column.header.CDate = column.date;
+        column.header.TextStr.clear();
+        column.header.TextFH = -(mContext.defaults.baseFontHeight * 12 / 10);
+        column.header.Column = i;
+    }
+}
+
+std::optional<int> WorkingSet::ColumnOf(const Date& date) const {
+    if (mColumns.empty()) return std::nullopt;
+    int index = DaySerial(date) - DaySerial(mStart);
+    if (index < 0 || index >= ColumnCount()) return std::nullopt;
+    return index;
+}
+
+void WorkingSet::LoadColumn(int index) {
+    DateColumn& column = mColumns[index];
+    column.frames.clear();
+    for (const std::string& line : mStore.Slot(SlotOfDate(column.date))) {
+        ParsedRecord parsed = ParseRecordLine(line, mContext);
+        if (parsed.kind == ParsedRecord::Kind::Frame) {
+            parsed.frame->Column = index;
+            column.frames.push_back(std::move(parsed.frame));
+        } else if (parsed.kind == ParsedRecord::Kind::ColumnRecord) {
+            column.header = std::move(*parsed.frame);
+            column.header.Column = index;
+        }
+    }
+    Renumber(index);
+}
+
+void WorkingSet::Renumber(int index) {
+    FrameList& frames = mColumns[index].frames;
+    for (std::size_t i = 0; i < frames.size(); ++i) frames[i]->IndexInColumn = static_cast<int>(i);
+}
+
+void WorkingSet::LoadView() {
+    for (int i = 0; i < ColumnCount(); ++i) LoadColumn(i);
+}
+
+void WorkingSet::LoadDay(const Date& date) {
+    if (auto index = ColumnOf(date)) LoadColumn(*index);
+}
+
+void WorkingSet::StoreDay(const Date& date) {
+    auto index = ColumnOf(date);
+    if (!index) return;
+    LineList& lines = mStore.Slot(SlotOfDate(date));
+    // Lines that are no frame (the date's column record) are kept: dropping them would lose
+    // the column's header text, which no frame carries.
+    LineList kept;
+    for (std::string& line : lines)
+        if (!IsFrameLine(line)) kept.push_back(std::move(line));
+    lines = std::move(kept);
+    for (const auto& frame : mColumns[*index].frames) lines.push_back(BuildRecordLine(*frame));
+}
+
+void WorkingSet::CommitView(bool modified) {
+    if (!mCommitAllowed || !modified) return;
+    for (const DateColumn& column : mColumns) StoreDay(column.date);
+}
+
+void WorkingSet::FreeFrame(const TCInf* frame) {
+    for (int i = 0; i < ColumnCount(); ++i) {
+        FrameList& frames = mColumns[i].frames;
+        auto it = std::find_if(frames.begin(), frames.end(), [&](const auto& f) { return f.get() == frame; });
+        if (it != frames.end()) {
+            frames.erase(it);
+            Renumber(i);
+            return;
+        }
+    }
+}
+
+}  // namespace mv

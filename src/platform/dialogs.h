@@ -1,0 +1,32 @@
+#pragma once
+// Every message box and question of the program passes through this interface. Texts are
+// UTF-8 and worded exactly as the program shows them; "\r" and "\r\n" become line breaks
+// only where they are shown.
+
+#include <string>
+
+namespace mv {
+
+enum class MessageKind { Information, Warning, Error, Question };
+enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual Answer Show(MessageKind kind, const std::string& caption, const std::string& text,
+                        Buttons buttons, Answer defaultAnswer) = 0;
+
+    void Error(const std::string& caption, const std::string& text) {
+        Show(MessageKind::Error, caption, text, Buttons::Ok, Answer::Ok);
+    }
+    void Information(const std::string& caption, const std::string& text) {
+        Show(MessageKind::Information, caption, text, Buttons::Ok, Answer::Ok);
+    }
+};
+
+// The program's name, caption of its message boxes and prefix of its window captions.
+inline const std::string kProgramName = "マロベランティス２";
+inline const std::string kConfirmCaption = "確認";
+
+}  // namespace mv

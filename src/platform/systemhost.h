@@ -1,0 +1,22 @@
+#pragma once
+// Host of a real run: the system clock, the machine's name and the real folders.
+
+#include "platform/host.h"
+
+namespace mv {
+
+class SystemHost : public Host {
+public:
+    explicit SystemHost(std::filesystem::path programFolder = {});
+    ClockTime Now() const override;
+    std::string ComputerName() const override;
+    std::filesystem::path ProgramFolder() const override;
+    std::filesystem::path SettingsFolder() const override;
+    void Wait(int milliseconds) override;
+
+private:
+    std::filesystem::path mProgramFolder;
+};
+
+
+}  // namespace mv
