@@ -70,6 +70,12 @@ public:
     const std::string& OwnStamp() const { return mOwnStamp; }
     const std::filesystem::path& HeldPath() const { return mHeldPath; }
 
+    // The open design's path (empty while none is open) and whether it has unsaved edits.
+    const std::filesystem::path& Path() const { return mPath; }
+    void SetPath(std::filesystem::path path) { mPath = std::move(path); }
+    bool Modified() const { return mModified; }
+    void SetModified(bool modified) { mModified = modified; }
+
     bool SharedMode() const { return mSharedMode; }
     void SetSharedMode(bool on) { mSharedMode = on; }
     void SetSharingHooks(SharingHooks* hooks) { mHooks = hooks; }
@@ -100,6 +106,8 @@ private:
     FrameIdSource& mIds;
     SharingHooks* mHooks = nullptr;
     LineStore mStore;
+    std::filesystem::path mPath;
+    bool mModified = false;
     int mBaseYearIndex = 0;
     std::string mTitle;
     int mMinuteStepIndex = kDefaultMinuteStepIndex;
