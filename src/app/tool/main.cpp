@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/tool/consoledialogs.h"
+#include "app/tool/csvcommands.h"
 #include "model/codec.h"
 #include "model/designfile.h"
 #include "model/identity.h"
@@ -25,7 +26,12 @@ const char* const kUsage =
     "usage: marovelantis-tool info DESIGN\n"
     "       marovelantis-tool frames DESIGN [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
     "       marovelantis-tool resave DESIGN OUT\n"
-    "       marovelantis-tool normalize DESIGN OUT\n";
+    "       marovelantis-tool normalize DESIGN OUT\n"
+    "       marovelantis-tool csv-export DESIGN OUT.csv [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--no-heading]\n"
+    "                         [--order 4,0,1,2,3]\n"
+    "       marovelantis-tool csv-import DESIGN IN.csv OUT.MVF [--map SD,ST,ED,ET,TITLE] [--dup skip|replace|keep]\n"
+    "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
+    "       marovelantis-tool simple-import IN.csv OUT.MVF\n";
 
 struct UsageError {
     std::string what;
@@ -136,6 +142,7 @@ private:
 int Run(int argc, char** argv) {
     if (argc < 2) throw UsageError{"no command"};
     const std::string command = argv[1];
+    if (auto status = RunCsvCommand(argc, argv, kUsage)) return *status;
     Tool tool;
     if (command == "info" || command == "frames") {
         Arguments args = ParseArguments(argc, argv, command == "frames" ? std::vector<std::string>{"--from", "--to"}

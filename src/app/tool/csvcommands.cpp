@@ -1,0 +1,200 @@
+#include "app/tool/csvcommands.h"
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/tool/consoledialogs.h"
+#include "io/csv/csvexport.h"
+#include "io/csv/csvformat.h"
+#include "io/csv/csvimporter.h"
+#include "io/csv/csvmapping.h"
+#include "model/designfile.h"
+#include "model/identity.h"
+#include "model/keyvalueline.h"
+#include "model/recordline.h"
+#include "model/textfile.h"
+#include "platform/systemhost.h"
+
+namespace mv {
+
+namespace {
+
+struct CsvUsageError {
+    std::string what;
+};
+
+struct CsvArguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+};
+
+CsvArguments Parse(int argc, char** argv, const std::vector<std::string>& valueOptions,
+                   const std::vector<std::string>& flagOptions) {
+    CsvArguments args;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg.rfind("--", 0) != 0) {
+            args.positional.push_back(arg);
+        } else if (std::find(flagOptions.begin(), flagOptions.end(), arg) != flagOptions.end()) {
+            args.flags.insert(arg);
+        } else if (std::find(valueOptions.begin(), valueOptions.end(), arg) != valueOptions.end()) {
+            if (i + 1 >= argc) throw CsvUsageError{arg + " needs a value"};
+            args.values[arg] = argv[++i];
+        } else {
+            throw CsvUsageError{"unknown option " + arg};
+        }
+    }
+    return args;
+}
+
+std::optional<Date> DateValue(const CsvArguments& args, const std::string& name) {
+    auto it = args.values.find(name);
+    if (it == args.values.end()) return std::nullopt;
+    auto date = ParseDate(it->second);
+    if (!date) throw CsvUsageError{name + " needs a date YYYY/MM/DD, not " + it->second};
+    return date;
+}
+
+// Five comma-separated entries: numbers from 0 to `highest`, or "-" when `dashAllowed`.
+CsvColumns ColumnList(const std::string& name, const std::string& text, int highest, bool dashAllowed) {
+    CsvColumns columns{};
+    std::vector<std::string> parts = SplitCsvLine(text);
+    bool ok = parts.size() == kCsvItemCount;
+    for (std::size_t i = 0; ok && i < parts.size(); ++i) {
+        std::string_view part = Trim(parts[i]);
+        if (dashAllowed && part == "-") {
+            columns[i] = -1;
+            continue;
+        }
+        auto number = ParseInt(part);
+        ok = number && *number >= 0 && *number <= highest;
+        if (ok) columns[i] = *number;
+    }
+    if (!ok) throw CsvUsageError{name + " needs five comma-separated " +
+                                 (dashAllowed ? std::string("column numbers (0-based) or -") : "items 0 to 4") +
+                                 ", not " + text};
+    return columns;
+}
+
+class CsvTool {
+public:
+    CsvTool() : mIds(mHost), mDesign(mHost, mDialogs, mIds) {}
+
+    bool Load(const std::string& path, bool renewIds) {
+        return mDesign.CheckDesignFile(path) && mDesign.ReadDesignFile(path, renewIds);
+    }
+
+    int Export(const CsvArguments& args) {
+        if (args.positional.size() != 2) throw CsvUsageError{"csv-export takes a design file and an output file"};
+        CsvOptions options;
+        if (auto it = args.values.find("--order"); it != args.values.end())
+            options.exportCol = ColumnList("--order", it->second, kCsvItemCount - 1, false);
+        ApplyDefinitionDefaults(options);
+        ExportChoices choices;
+        choices.from = DateValue(args, "--from");
+        choices.to = DateValue(args, "--to");
+        choices.headingLine = !args.flags.count("--no-heading");
+        if (!Load(args.positional[0], false)) return 1;
+
+        RecordContext context;
+        context.baseYear = mDesign.BaseYear();
+        std::vector<std::string> lines;
+        int count = BuildExportLines(mDesign.Store(), context, mDesign.BaseYear(), options, choices, lines);
+        if (!WriteLines(args.positional[1], lines, mHost)) {
+            mDialogs.Information(kConfirmCaption, "出力ファイルの作成に失敗しました。");
+            return 1;
+        }
+        std::cout << count << '\n';
+        return 0;
+    }
+
+    int Import(const CsvArguments& args) {
+        if (args.positional.size() != 3)
+            throw CsvUsageError{"csv-import takes a design file, a CSV file and an output file"};
+        CsvOptions options;
+        ImportChoices choices;
+        choices.from = DateValue(args, "--from");
+        choices.to = DateValue(args, "--to");
+        if (auto it = args.values.find("--dup"); it != args.values.end()) {
+            if (it->second == "skip") choices.duplicates = DuplicateRule::Skip;
+            else if (it->second == "replace") choices.duplicates = DuplicateRule::Replace;
+            else if (it->second == "keep") choices.duplicates = DuplicateRule::Keep;
+            else throw CsvUsageError{"--dup needs skip, replace or keep, not " + it->second};
+        }
+        if (auto it = args.values.find("--frozen"); it != args.values.end()) {
+            auto frozen = ParseInt(it->second);
+            if (!frozen || *frozen < 0 || *frozen > 10) throw CsvUsageError{"--frozen needs 0 to 10"};
+            options.frozenRows = *frozen;
+        }
+        auto map = args.values.find("--map");
+        if (map != args.values.end()) options.importCol = ColumnList("--map", map->second, 1 << 20, true);
+        if (!Load(args.positional[0], true)) return 1;
+
+        auto text = ReadCsvLines(args.positional[1], mHost, mDialogs);
+        if (!text) {
+            std::cerr << "marovelantis-tool: cannot read " << args.positional[1] << '\n';
+            return 1;
+        }
+        std::vector<std::vector<std::string>> rows(text->size());
+        std::size_t columns = 0;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            SplitCsvLine((*text)[i], rows[i]);
+            columns = std::max(columns, rows[i].size());
+        }
+        text.reset();
+        if (map == args.values.end() && !rows.empty()) {
+            ApplyDefinitionDefaults(options);
+            options.importCol =
+                AutoMapColumns(ColumnListLines(rows.front(), static_cast<int>(columns)), options.taiou);
+        }
+        if (!rows.empty() && !CheckStartDateMapped(options.importCol, mDialogs)) return 1;
+
+        CsvImporter importer(mDesign, mIds, mHost, mDialogs);
+        int count = importer.RunImport(rows, options, choices);
+        if (count == 0) mDialogs.Information(kConfirmCaption, ImportDoneText(0));
+        if (!mDesign.SaveDesignFile(args.positional[2], true)) return 1;
+        std::cout << count << '\n';
+        return 0;
+    }
+
+    int Simple(const CsvArguments& args) {
+        if (args.positional.size() != 2) throw CsvUsageError{"simple-import takes a CSV file and an output file"};
+        CsvImporter importer(mDesign, mIds, mHost, mDialogs);
+        SimpleImportResult result;
+        if (!importer.SimpleImport(args.positional[0], ImportChoices{}, &result)) return 1;
+        if (!mDesign.SaveDesignFile(args.positional[1], true)) return 1;
+        std::cout << result.rows << '\n';
+        return 0;
+    }
+
+private:
+    SystemHost mHost;
+    ConsoleDialogs mDialogs;
+    FrameIdSource mIds;
+    DesignDocument mDesign;
+};
+
+}  // namespace
+
+std::optional<int> RunCsvCommand(int argc, char** argv, const char* usage) {
+    if (argc < 2) return std::nullopt;
+    const std::string command = argv[1];
+    if (command != "csv-export" && command != "csv-import" && command != "simple-import") return std::nullopt;
+    try {
+        CsvTool tool;
+        if (command == "csv-export") return tool.Export(Parse(argc, argv, {"--from", "--to", "--order"}, {"--no-heading"}));
+        if (command == "csv-import")
+            return tool.Import(Parse(argc, argv, {"--map", "--dup", "--frozen", "--from", "--to"}, {}));
+        return tool.Simple(Parse(argc, argv, {}, {}));
+    } catch (const CsvUsageError& error) {
+        std::cerr << "marovelantis-tool: " << error.what << '\n' << usage;
+        return 2;
+    }
+}
+
+}  // namespace mv

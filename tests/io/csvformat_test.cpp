@@ -1,0 +1,68 @@
+#include "io/csv/csvformat.h"
+
+#include <gtest/gtest.h>
+
+#include "model/codec.h"
+#include "support/testhost.h"
+
+namespace mv {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+TEST(CsvFormat, SplitKeepsTheQuirksOfQuotedSections) {
+    EXPECT_EQ(SplitCsvLine("a,b,c"), (Fields{"a", "b", "c"}));
+    EXPECT_EQ(SplitCsvLine("a,,"), (Fields{"a", "", ""}));
+    EXPECT_EQ(SplitCsvLine(" a , b "), (Fields{" a ", " b "}));
+    EXPECT_EQ(SplitCsvLine("\"x,y\",z"), (Fields{"x,y", "z"}));
+    // No escape for a quote inside quotes: the second quoted section replaces the first.
+    EXPECT_EQ(SplitCsvLine("\"a\"\"b\""), (Fields{"b"}));
+    // Text before a quote is dropped, text after the closing quote is kept.
+    EXPECT_EQ(SplitCsvLine("pre\"in\"post,2"), (Fields{"inpost", "2"}));
+    // An unterminated quoted section swallows the rest and loses its field.
+    EXPECT_EQ(SplitCsvLine("1,\"open,2,3"), (Fields{"1"}));
+    EXPECT_TRUE(SplitCsvLine("").empty());
+    EXPECT_TRUE(SplitCsvLine("   ").empty());
+}
+
+TEST(CsvFormat, SplitIsSafeForShiftJisTrailBytes) {
+    // "ソ" is 83 5C and "表" is 95 5C: trail bytes that are backslashes, never commas.
+    std::string line = Sjis("ソフト,表示");
+    EXPECT_EQ(SplitCsvLine(line), (Fields{Sjis("ソフト"), Sjis("表示")}));
+}
+
+TEST(CsvFormat, JoinQuotesOnlyFieldsWithCommas) {
+    EXPECT_EQ(JoinCsvFields({"a", "b,c", "say \"hi\"", ""}), "a,\"b,c\",say \"hi\",");
+    EXPECT_EQ(SplitCsvLine(JoinCsvFields({"1,2", "x"})), (Fields{"1,2", "x"}));
+}
+
+TEST(CsvFormat, FindTextStartsOnlyOnCharacterBoundaries) {
+    // "ア" is 83 41: its trail byte is the letter A.
+    std::string text = Sjis("ア") + "A";
+    EXPECT_EQ(FindText(text, "A"), 2u);
+    EXPECT_EQ(FindText(text, "B"), std::string::npos);
+}
+
+TEST(CsvFormat, ReadsEveryLineEndAndUtf8WithByteOrderMark) {
+    test::TempFolder folder;
+    test::FakeHost host;
+    test::WriteBytes(folder / "sjis.csv", Sjis("件名") + "\r\na\nb\rc");
+    auto sjis = ReadCsvFile(folder / "sjis.csv", host);
+    ASSERT_TRUE(sjis);
+    EXPECT_FALSE(sjis->utf8);
+    EXPECT_EQ(sjis->lines, (Fields{Sjis("件名"), "a", "b", "c"}));
+
+    // "𠮷" has no Shift-JIS form.
+    test::WriteBytes(folder / "utf8.csv", "\xEF\xBB\xBF件名,𠮷野家\r\n2024/05/10,𠮷\r\n");
+    test::FakeDialogs dialogs;
+    auto lines = ReadCsvLines(folder / "utf8.csv", host, dialogs);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (Fields{Sjis("件名,?野家"), "2024/05/10,?"}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find(" 2 個"), std::string::npos) << dialogs.shown[0].text;
+
+    EXPECT_FALSE(ReadCsvFile(folder / "missing.csv", host));
+}
+
+}  // namespace
+}  // namespace mv
