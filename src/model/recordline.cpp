@@ -150,7 +150,11 @@ std::string RedateLine(std::string_view line, const Date& date) {
     std::size_t at = FindKey(line, kKey);
     std::string out(line);
     if (at == std::string_view::npos) return out;
-    out.replace(at + kKey.size(), std::min<std::size_t>(10, line.size() - at - kKey.size()), FormatDate(date));
+    // The date is the ten characters "YYYY/MM/DD"; one written shorter ("2003/7/1", which
+    // reading accepts) ends at the separator, and cutting into that would lose the record.
+    const std::size_t start = at + kKey.size();
+    const std::size_t end = std::min({line.size(), start + 10, line.find(kSep, start)});
+    out.replace(start, end - start, FormatDate(date));
     return out;
 }
 

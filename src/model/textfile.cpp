@@ -41,7 +41,24 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
     return tmp;
 }
 
+// A file made read-only is not replaced behind the user's back: the rename over it would
+// succeed on POSIX all the same.
+bool IsReadOnlyFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::is_regular_file(status)) return false;
+    using std::filesystem::perms;
+    if ((status.permissions() & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none)
+        return true;
+#ifdef _WIN32
+    return false;
+#else
+    return access(path.c_str(), W_OK) != 0;
+#endif
+}
+
 bool WriteOnce(const std::filesystem::path& path, const std::function<void(LineWriter&)>& body) {
+    if (IsReadOnlyFile(path)) return false;
     const std::filesystem::path tmp = TemporaryPathFor(path);
     std::FILE* file = std::fopen(tmp.string().c_str(), "wb");
     if (!file) return false;

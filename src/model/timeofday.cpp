@@ -92,8 +92,10 @@ bool ValidateTimeText(std::string_view text, Dialogs* dialogs) {
         std::size_t first = digits.find_first_not_of('0');
         std::string_view significant = first == std::string::npos ? "0" : std::string_view(digits).substr(first);
         long number = significant.size() > 6 ? 999999 : std::stol(std::string(significant));
+        // The minutes are the last two digits as typed, also of a number too long to hold.
+        int minutes = std::stoi(digits.substr(digits.size() < 2 ? 0 : digits.size() - 2));
         if (number >= 2360) failure = &kOutOfRange;
-        if (number % 100 >= 60) failure = &kInvalid;
+        if (minutes >= 60) failure = &kInvalid;
     }
     if (failure && dialogs) dialogs->Error(kProgramName, *failure);
     return failure == nullptr;
