@@ -25,6 +25,20 @@ public:
     }
 };
 
+// The text with "\r\n" and lone "\r" turned into "\n", for showing it.
+inline std::string MessageLines(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 // The program's name, caption of its message boxes and prefix of its window captions.
 inline const std::string kProgramName = "マロベランティス２";
 inline const std::string kConfirmCaption = "確認";

@@ -1,0 +1,44 @@
+// マロベランティス２: the timetable designer's program entry.
+
+#include <QApplication>
+#include <QFont>
+#include <QStringList>
+
+#include "app/window/timetablewindow.h"
+#include "model/settings.h"
+#include "platform/qtdialogs.h"
+#include "platform/systemhost.h"
+
+namespace {
+
+// The design's fonts are named as on Windows; IPA Gothic and IPA Mincho have the same
+// metrics and stand in for them.
+void SubstituteFonts() {
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("マロベランティス"));
+    SubstituteFonts();
+    QApplication::setFont(QFont(QStringLiteral("ＭＳ ゴシック"), 9));
+
+    mv::SystemHost host(QCoreApplication::applicationDirPath().toStdString());
+    mv::QtDialogs dialogs;
+    mv::QtFileChooser files;
+    const QStringList arguments = QCoreApplication::arguments();
+    std::string parameter = arguments.size() > 1 ? arguments.at(1).toStdString() : std::string();
+
+    mv::TfrmTimeTable_01 window(host, dialogs, files, mv::SettingsFilePath(host), parameter);
+    dialogs.SetParent(&window);
+    files.SetParent(&window);
+    QApplication::setApplicationDisplayName(QStringLiteral("マロベランティス２"));
+    if (window.Session().Settings().Max_TimeTable_01) window.showMaximized();
+    else window.show();
+    return app.exec();
+}

@@ -1,0 +1,435 @@
+#include "app/window/timetablewindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/window/toolpanel.h"
+#include "model/codec.h"
+#include "model/windowplacement.h"
+#include "view/geometry/displaytype.h"
+#include "view/timetableview.h"
+
+namespace mv {
+
+namespace {
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+const char* const kHorizontalCaptions[] = {"横：100", "横：Fit"};
+const char* const kVerticalCaptions[] = {"縦：100", "縦：Fit", "縦：50", "縦：70"};
+
+// Runs a block with the hourglass shown and the window's controls disabled; both come back
+// even when the block throws.
+class BusyScope {
+public:
+    explicit BusyScope(std::function<void(bool)> setBusy) : mSetBusy(std::move(setBusy)) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        mSetBusy(true);
+    }
+    ~BusyScope() {
+        mSetBusy(false);
+        QGuiApplication::restoreOverrideCursor();
+    }
+
+private:
+    std::function<void(bool)> mSetBusy;
+};
+
+}  // namespace
+
+TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& files,
+                                   std::filesystem::path settingsPath, std::string parameter)
+    : mSession(host, dialogs, files, std::move(settingsPath)), mParameter(std::move(parameter)) {
+    setObjectName(QStringLiteral("TfrmTimeTable_01"));
+    QApplication::setApplicationDisplayName(QString());
+    setAcceptDrops(true);
+    mSession.SetListener(this);
+    mSession.Create();
+    mHolidays = mSession.Settings().Holidays();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    mTools = new ToolPanel(central);
+    mView = new TimetableView(central);
+    column->addWidget(mTools);
+    column->addWidget(mView, 1);
+    setCentralWidget(central);
+    setStyleSheet(QStringLiteral("QMainWindow { background: #c0c0c0; }"));
+
+    BuildMenus();
+    ConnectTools();
+    mMyTimer.setSingleShot(true);
+    mMyTimer.setInterval(500);
+    mSaveTimer.setInterval(700);
+    mScrBarTimer.setInterval(100);
+    connect(&mMyTimer, &QTimer::timeout, this, [this] { MyTimerTimer(); });
+    connect(&mSaveTimer, &QTimer::timeout, this, [this] { SaveTimerTimer(); });
+    connect(&mScrBarTimer, &QTimer::timeout, this, [this] { UpdateClock(); });
+
+    QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(screen.width() * 2 / 3, screen.height() * 2 / 3);
+    SelectListsFromState();
+    setWindowTitle(Text(mSession.Caption()));
+}
+
+TfrmTimeTable_01::~TfrmTimeTable_01() = default;
+
+void TfrmTimeTable_01::BuildMenus() {
+    auto item = [](QMenu* menu, const char* name, const char* caption, bool enabled = true) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+        return action;
+    };
+    mFileMenu = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    mFileMenu->setObjectName(QStringLiteral("Mn_File"));
+    connect(item(mFileMenu, "Mn_Mvf_Open", "1. デザインファイルを開く (&O)"), &QAction::triggered, this,
+            [this] { mSession.OpenCommand(); });
+    connect(item(mFileMenu, "Mn_Mvf_OverWrite", "2. 上書き保存する (&S)"), &QAction::triggered, this,
+            [this] { mSession.SaveCommand(false); });
+    connect(item(mFileMenu, "Mn_Mvf_SaveNew", "3. 名前を付けて保存する (&A)"), &QAction::triggered, this,
+            [this] { mSession.SaveAsCommand(); });
+    connect(item(mFileMenu, "Mn_Mvf_Create", "4. 新しい空のデザインファイルを作成する (&I)"), &QAction::triggered,
+            this, [this] { mSession.CreateCommand(); });
+    mFileMenu->addSeparator();
+    connect(item(mFileMenu, "Mn_Close", "5. 終了する (&X)"), &QAction::triggered, this, [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    edit->setObjectName(QStringLiteral("Mn_Edit"));
+    item(edit, "Mn_Undo", "元に戻す", false);
+
+    mOptionMenu = menuBar()->addMenu(QStringLiteral("Option(&O)"));
+    mOptionMenu->setObjectName(QStringLiteral("Mn_Option"));
+    item(mOptionMenu, "Mn_Env", "1. 動作環境の定義を行う (&D)", false);
+    QMenu* imExport = mOptionMenu->addMenu(QStringLiteral("2. Import / Export (&I)"));
+    imExport->setObjectName(QStringLiteral("Mn_ImExport"));
+    item(imExport, "Mn_Import", "1. インポートを行う (I)", false);
+    item(imExport, "Mn_Export", "2. エキスポートを行う (E)", false);
+    mDragScroll = item(mOptionMenu, "Mn_DragScroll", "3. Mouse.Drag で画面 ｽｸﾛｰﾙ( S)");
+    mDateScroll = item(mOptionMenu, "Mn_DateScroll", "x. Mouse.Drag で日付 ｽｸﾛｰﾙ( H)");
+    mShowProperty = item(mOptionMenu, "Mn_ShowProperty", "x. Double.Click でﾌﾟﾛﾊﾟﾃｨ表示 (&P)");
+    for (QAction* toggle : {mDragScroll, mDateScroll, mShowProperty}) toggle->setCheckable(true);
+    mDateScroll->setVisible(false);
+    mShowProperty->setVisible(false);
+    mDragScroll->setChecked(mSession.Settings().Mnx_DragScroll);
+    mShowProperty->setChecked(mSession.Settings().Mnx_ShowProperty);
+
+    mPrintMenu = menuBar()->addMenu(QStringLiteral("Print(&P)"));
+    mPrintMenu->setObjectName(QStringLiteral("Mn_PrintMenu"));
+    item(mPrintMenu, "Mn_Print", "1. 印刷を行う (&P)", false);
+    item(mPrintMenu, "Mn_PrintSetting", "2. 印刷・HTMLの条件設定 (&C)", false);
+    item(mPrintMenu, "Mn_HtmlSave", "3. HTML 形式で保存する (&S)", false);
+    item(mPrintMenu, "Mn_HtmlExec", "4. HTML 形式で起動する (&E)", false);
+
+    QMenu* share = menuBar()->addMenu(QStringLiteral("Share(&S)"));
+    share->setObjectName(QStringLiteral("Mn_Share"));
+    mShareMode = item(share, "Mn_ShareMode", "1. ﾃﾞｻﾞｲﾝﾌｧｲﾙ を共有する", false);
+    mShareMode->setCheckable(true);
+    mShareMode->setChecked(mSession.Settings().Mnx_ShareMode);
+    mShareReRead = item(share, "Mn_ShareReRead", "2. 最新の ﾃﾞｻﾞｲﾝﾌｧｲﾙ を読み込む", false);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->setObjectName(QStringLiteral("Mn_Help"));
+    const char* helpItems[][2] = {{"Mn_Help_Marovelantis", "1. マロベランティスについて "},
+                                  {"Mn_Help_Begin", "2. 始めに"},
+                                  {"Mn_Help_Guide1", "3. ガイド１ (簡単な使い方)"},
+                                  {"Mn_Help_Guide2", "4. ガイド２ (デザインウィンドウ)"},
+                                  {"Mn_Help_Guide3", "5. ガイド３ (プロパティウィンドウ)"},
+                                  {"Mn_Help_Guide4", "6. ガイド４ (カレンダーウィンドウ)"},
+                                  {"Mn_Help_Import", "7. データのインポートについて"},
+                                  {"Mn_Help_Export", "8. データのエキスポートについて"},
+                                  {"Mn_Help_Import_Easy", "9. データの簡易インポートについて"},
+                                  {"Mn_Help_History", "10. 改版履歴"}};
+    for (auto& help_item : helpItems) item(help, help_item[0], help_item[1], false);
+
+    mToday = new QLabel(this);
+    mToday->setObjectName(QStringLiteral("Mn_Today"));
+    menuBar()->setCornerWidget(mToday, Qt::TopRightCorner);
+}
+
+void TfrmTimeTable_01::ConnectTools() {
+    ToolPanel* t = mTools;
+    connect(t->TypeButtons, &QButtonGroup::idClicked, this, [this](int id) { SetDisplayType(TypeOfRadioButton(id)); });
+    connect(t->Btn_DRate, &QPushButton::clicked, this, [this] {
+        mSession.View().scale.horizontal = (mSession.View().scale.horizontal + 1) % 2;
+        RefreshLayout();
+    });
+    connect(t->Btn_TRate, &QPushButton::clicked, this, [this] {
+        mSession.View().scale.vertical = (mSession.View().scale.vertical + 1) % 4;
+        RefreshLayout();
+        ScrollToEarliestOrSelected();
+    });
+    connect(t->Cmb_DateW, &QComboBox::activated, this, [this](int index) {
+        mSession.View().scale.dateWidthIndex = index;
+        mSession.View().scale.horizontal = kHorz100;
+        RefreshLayout();
+    });
+    connect(t->Cmb_TimeH, &QComboBox::activated, this, [this](int index) {
+        mSession.View().scale.timeHeightIndex = index;
+        mSession.View().scale.vertical = kVert100;
+        RefreshLayout();
+        ScrollToEarliestOrSelected();
+    });
+    auto stepList = [this](QComboBox* list, int delta) {
+        int index = list->currentIndex() + delta;
+        if (index < 0 || index >= list->count()) return;
+        list->setEnabled(false);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+        list->setEnabled(true);
+    };
+    connect(t->Btn_DateW_Dw, &QPushButton::clicked, this, [=] { stepList(t->Cmb_DateW, -1); });
+    connect(t->Btn_DateW_Up, &QPushButton::clicked, this, [=] { stepList(t->Cmb_DateW, +1); });
+    connect(t->Btn_TimeH_Dw, &QPushButton::clicked, this, [=] { stepList(t->Cmb_TimeH, -1); });
+    connect(t->Btn_TimeH_Up, &QPushButton::clicked, this, [=] { stepList(t->Cmb_TimeH, +1); });
+    auto displayChecks = [this] {
+        if (!mSession.IsShown()) return;
+        mSession.View().timeDisplay = mTools->Chk_TimeDisp->isChecked();
+        mSession.View().dateDisplay = mTools->Chk_DateDisp->isChecked();
+        Redraw();
+    };
+    connect(t->Chk_TimeDisp, &QCheckBox::toggled, this, displayChecks);
+    connect(t->Chk_DateDisp, &QCheckBox::toggled, this, displayChecks);
+    connect(t->Cmb_MoveMM, &QComboBox::activated, this, [this](int index) {
+        if (mProgramChangesLists || index == mSession.Design().MinuteStepIndex()) return;
+        mSession.Design().SetMinuteStepIndex(index);
+        mSession.SetModified(true);
+    });
+    connect(t->Cmb_BaseYYYY, &QComboBox::activated, this, [this](int index) {
+        if (mProgramChangesLists || index == mSession.Design().BaseYearIndex()) return;
+        mSession.CommitView();
+        mSession.Design().SetBaseYearIndex(index);
+        mSession.SetModified(true);
+        RebuildView();
+    });
+    connect(t->Btn_KikanDw1, &QPushButton::clicked, this, [this] { StepDays(-1); });
+    connect(t->Btn_KikanUp1, &QPushButton::clicked, this, [this] { StepDays(+1); });
+    connect(t->Btn_KikanDw7, &QPushButton::clicked, this, [this] { StepDays(-7); });
+    connect(t->Btn_KikanUp7, &QPushButton::clicked, this, [this] { StepDays(+7); });
+    connect(t->Btn_Open, &QPushButton::clicked, this, [this] { mSession.OpenCommand(); });
+    connect(t->Btn_Save, &QPushButton::clicked, this, [this] { mSession.SaveCommand(false); });
+    t->Btn_EditKind->setEnabled(false);
+    t->Btn_Calendar->setEnabled(false);
+}
+
+void TfrmTimeTable_01::SelectListsFromState() {
+    mProgramChangesLists = true;
+    const ViewState& view = mSession.View();
+    if (auto* button = mTools->TypeButtons->button(RadioButtonOfType(view.displayType))) button->setChecked(true);
+    mTools->Cmb_Edit_Type->setCurrentIndex(view.displayType);
+    mTools->Cmb_DateW->setCurrentIndex(view.scale.dateWidthIndex);
+    mTools->Cmb_TimeH->setCurrentIndex(view.scale.timeHeightIndex);
+    mTools->Chk_TimeDisp->setChecked(view.timeDisplay);
+    mTools->Chk_DateDisp->setChecked(view.dateDisplay);
+    mTools->Cmb_BaseYYYY->setCurrentIndex(mSession.Design().BaseYearIndex());
+    mTools->Cmb_MoveMM->setCurrentIndex(mSession.Design().MinuteStepIndex());
+    mProgramChangesLists = false;
+}
+
+ReferenceFont TfrmTimeTable_01::MeasureReferenceFont() const {
+    QFont font(QStringLiteral("ＭＳ 明朝"));
+    font.setPointSize(10);
+    // The stand-in fonts report a taller line than the character cell the sizes derive
+    // from; the pixel size is that cell.
+    ReferenceFont reference;
+    reference.pixelHeight = std::max(1, QFontInfo(font).pixelSize());
+    reference.charHeight = reference.pixelHeight;
+    reference.charWidth = std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char('A')));
+    return reference;
+}
+
+WindowSizes TfrmTimeTable_01::MeasureWindow() const {
+    WindowSizes sizes;
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    sizes.screenWidth = screen->geometry().width();
+    sizes.screenHeight = screen->geometry().height();
+    sizes.windowWidth = width();
+    sizes.frameExtra = std::max(0, frameGeometry().height() - geometry().height());
+    sizes.toolPanelHeight = mTools->sizeHint().height();
+    return sizes;
+}
+
+void TfrmTimeTable_01::SetBusy(bool busy) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{mTools, mView}) widget->setEnabled(!busy);
+    for (QMenu* menu : {mFileMenu, mOptionMenu, mPrintMenu}) menu->setEnabled(!busy);
+}
+
+void TfrmTimeTable_01::RebuildView() {
+    if (mRebuilding) return;
+    mRebuilding = true;
+    {
+        BusyScope busy([this](bool on) { SetBusy(on); });
+        mSession.LoadViewRange();
+        mTools->Edt_BaseMMDD->setText(Text(ToUtf8(StartDateBoxText(mSession.View().start))));
+        RefreshLayout();
+    }
+    mRebuilding = false;
+}
+
+void TfrmTimeTable_01::RefreshLayout() {
+    ViewState& view = mSession.View();
+    const int type = view.displayType;
+    view.scale = EffectiveScale(type, view.scale);
+    mTools->Btn_DRate->setEnabled(!AlwaysFitsWidth(type));
+    const WindowSizes sizes = MeasureWindow();
+    const ViewMetrics metrics = ComputeMetrics(MeasureReferenceFont(), type, sizes.windowWidth, false);
+    mSession.Context().defaults.baseFontHeight = metrics.fontPixelHeight;
+    mLayout.Build(view.start, type, view.scale, metrics, sizes);
+
+    WorkingSet& working = mSession.Working();
+    mBoxes.assign(working.ColumnCount(), {});
+    for (int c = 0; c < working.ColumnCount() && c < static_cast<int>(mLayout.Columns().size()); ++c) {
+        mBoxes[c] = OrderedBoxes(working.Column(c).frames);
+        MapLinear(mLayout, c, mBoxes[c]);
+    }
+    AdjustAllRows(mLayout, mBoxes);
+    Redraw();
+}
+
+void TfrmTimeTable_01::Redraw() {
+    const ViewState& view = mSession.View();
+    mTools->Grp_DRate->setTitle(QString::fromUtf8(kHorizontalCaptions[view.scale.horizontal % 2]));
+    mTools->Grp_TRate->setTitle(QString::fromUtf8(kVerticalCaptions[view.scale.vertical % 4]));
+    PaintOptions options;
+    options.timeDisplay = view.timeDisplay;
+    options.dateDisplay = view.dateDisplay;
+    options.holidays = &mHolidays;
+    mView->Render(mLayout, mBoxes, options);
+}
+
+void TfrmTimeTable_01::SetDisplayType(int type) {
+    if (type == mSession.View().displayType) return;
+    mSession.CommitView();
+    mSession.View().displayType = type;
+    mTools->Cmb_Edit_Type->setCurrentIndex(type);
+    RebuildView();
+}
+
+void TfrmTimeTable_01::SetStartDate(const Date& date) {
+    if (date == mSession.View().start) return;
+    mSession.CommitView();
+    mSession.View().start = date;
+    RebuildView();
+}
+
+void TfrmTimeTable_01::StepDays(int days) { SetStartDate(AddDays(mSession.View().start, days)); }
+
+void TfrmTimeTable_01::ScrollToEarliestOrSelected() {
+    if (auto start = EarliestStart(mBoxes)) mView->ScrollToY(mLayout.ScrollYForStart(*start));
+}
+
+void TfrmTimeTable_01::DesignStateChanged() {
+    setWindowTitle(Text(mSession.Caption()));
+    const bool shared = mSession.Design().SharedMode();
+    mTools->Lab_ShareMode->setText(shared ? QStringLiteral("共有 (%1)").arg(1) : QString());
+    mShareReRead->setEnabled(shared);
+    SelectListsFromState();
+}
+
+void TfrmTimeTable_01::ScrollToRow(int row) {
+    if (row >= 0 && row < static_cast<int>(mLayout.Rows().size())) mView->ScrollToY(mLayout.Rows()[row].rect.top);
+}
+
+void TfrmTimeTable_01::BringToFront() {
+    raise();
+    activateWindow();
+}
+
+void TfrmTimeTable_01::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (mFirstShown) return;
+    mFirstShown = true;
+    const EnvSettings& settings = mSession.Settings();
+    if (!settings.Max_TimeTable_01) {
+        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        Rect placed = PlaceWindow(settings.FPS_TimeTable_01, screen.width(), screen.height(), width(), height());
+        setGeometry(placed.left, placed.top, placed.width, placed.height);
+    }
+    mSession.FirstShow();
+    if (mLayout.Columns().empty()) RebuildView();
+    mSession.SetShown(true);
+    mMyTimer.start();
+    mSaveTimer.start();
+}
+
+void TfrmTimeTable_01::MyTimerTimer() {
+    mMyTimer.stop();
+    ScrollToRow(mSession.Settings().Cmb_BeginTime);
+    mSession.StartupTick(mParameter);
+    mScrBarTimer.start();
+    for (const std::string& message : mSession.Design().TakeDeferredMessages())
+        mSession.DialogsRef().Information(kConfirmCaption, message);
+}
+
+void TfrmTimeTable_01::SaveTimerTimer() {
+    const bool enabled = mSession.SaveButtonEnabled();
+    if (mTools->Btn_Save->isEnabled() == enabled && mTools->Btn_Save->font().bold() == enabled) return;
+    mTools->Btn_Save->setEnabled(enabled);
+    QFont font = mTools->Btn_Save->font();
+    font.setBold(enabled);
+    mTools->Btn_Save->setFont(font);
+}
+
+void TfrmTimeTable_01::UpdateClock() {
+    QDateTime now = QDateTime::currentDateTime();
+    Date today{now.date().year(), now.date().month(), now.date().day()};
+    QString text = QStringLiteral("【 ") + now.toString(QStringLiteral("yyyy/ MM/ dd")) + QStringLiteral("  (") +
+                   Text(ToUtf8(WeekdayLetter(today))) + QStringLiteral(")  ") +
+                   now.toString(QStringLiteral("HH : mm")) + QStringLiteral(" 】");
+    if (mToday->text() != text) mToday->setText(text);
+}
+
+void TfrmTimeTable_01::closeEvent(QCloseEvent* event) {
+    if (!mSession.CanClose()) {
+        event->ignore();
+        return;
+    }
+    for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer}) timer->stop();
+    EnvSettings& settings = mSession.Settings();
+    settings.Mnx_DragScroll = mDragScroll->isChecked();
+    settings.Mnx_ShowProperty = mShowProperty->isChecked();
+    settings.Mnx_ShareMode = mShareMode->isChecked();
+    settings.SetHolidays(mHolidays);
+    if (!isMaximized()) {
+        QRect g = geometry();
+        settings.FPS_TimeTable_01 = {g.y(), g.x(), g.width(), g.height()};
+    }
+    mSession.Close(isMaximized());
+    event->accept();
+}
+
+void TfrmTimeTable_01::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmTimeTable_01::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    QString path = urls.front().toLocalFile();
+    // A path holding a comma or quote is passed quoted, as the parameter's CSV form wants.
+    QString quoted = QLatin1Char('"') + path + QLatin1Char('"');
+    mSession.OpenParameter(quoted.toStdString(), true);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace mv

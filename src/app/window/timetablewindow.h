@@ -1,0 +1,96 @@
+#pragma once
+// The main design window: menus, the tool panel, the timetable view and the timers, wired
+// to the design session. It holds no schedule logic of its own.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "app/window/designsession.h"
+#include "model/holidaytable.h"
+#include "platform/qtdialogs.h"
+#include "platform/systemhost.h"
+#include "view/geometry/framelayout.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace mv {
+
+class TimetableView;
+class ToolPanel;
+
+class TfrmTimeTable_01 : public QMainWindow, public SessionListener {
+public:
+    // The seams are given by the program (real ones) or by tests (scripted ones).
+    TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& files, std::filesystem::path settingsPath,
+                     std::string parameter = {});
+    ~TfrmTimeTable_01() override;
+
+    DesignSession& Session() { return mSession; }
+    ToolPanel* Tools() { return mTools; }
+    TimetableView* View() { return mView; }
+    const ViewLayout& Layout() const { return mLayout; }
+    const std::vector<DayBoxes>& Boxes() const { return mBoxes; }
+    QTimer& MyTimer() { return mMyTimer; }
+    QTimer& SaveTimer() { return mSaveTimer; }
+    // The Save button's state, as the 700 ms tick sets it.
+    void SaveTimerTimer();
+    void MyTimerTimer();
+
+    // SessionListener
+    void RebuildView() override;
+    void DesignStateChanged() override;
+    void ScrollToRow(int row) override;
+    void BringToFront() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMenus();
+    void ConnectTools();
+    void SelectListsFromState();
+    // Lays out again with the frames already loaded and redraws.
+    void RefreshLayout();
+    void Redraw();
+    void SetDisplayType(int type);
+    void SetStartDate(const Date& date);
+    void StepDays(int days);
+    void ScrollToEarliestOrSelected();
+    void UpdateClock();
+    void SetBusy(bool busy);
+    ReferenceFont MeasureReferenceFont() const;
+    WindowSizes MeasureWindow() const;
+
+    DesignSession mSession;
+    std::string mParameter;
+    HolidayTable mHolidays;
+    ViewLayout mLayout;
+    std::vector<DayBoxes> mBoxes;
+    bool mFirstShown = false;
+    bool mProgramChangesLists = false;
+    bool mRebuilding = false;
+
+    ToolPanel* mTools = nullptr;
+    TimetableView* mView = nullptr;
+    QLabel* mToday = nullptr;
+    QMenu* mFileMenu = nullptr;
+    QMenu* mOptionMenu = nullptr;
+    QMenu* mPrintMenu = nullptr;
+    QAction* mDragScroll = nullptr;
+    QAction* mDateScroll = nullptr;
+    QAction* mShowProperty = nullptr;
+    QAction* mShareMode = nullptr;
+    QAction* mShareReRead = nullptr;
+
+    QTimer mMyTimer;
+    QTimer mSaveTimer;
+    QTimer mScrBarTimer;
+};
+
+}  // namespace mv

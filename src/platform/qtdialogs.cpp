@@ -1,0 +1,73 @@
+#include "platform/qtdialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace mv {
+
+namespace {
+
+QMessageBox::StandardButton ToQt(Answer answer) {
+    switch (answer) {
+        case Answer::Yes: return QMessageBox::Yes;
+        case Answer::No: return QMessageBox::No;
+        case Answer::Cancel: return QMessageBox::Cancel;
+        case Answer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer FromQt(int button) {
+    switch (button) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return Answer::Ok;
+    }
+}
+
+// "(*.MVF)|*.MVF|(*.*)|*.*" becomes "(*.MVF) (*.MVF);;(*.*) (*.*)".
+QString QtFilter(const std::string& filter) {
+    QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        entries << parts[i] + QLatin1String(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    return entries.join(QLatin1String(";;"));
+}
+
+}  // namespace
+
+Answer QtDialogs::Show(MessageKind kind, const std::string& caption, const std::string& text, Buttons buttons,
+                       Answer defaultAnswer) {
+    QMessageBox::Icon icon = QMessageBox::Information;
+    if (kind == MessageKind::Warning) icon = QMessageBox::Warning;
+    if (kind == MessageKind::Error) icon = QMessageBox::Critical;
+    if (kind == MessageKind::Question) icon = QMessageBox::Question;
+    QMessageBox::StandardButtons qtButtons = QMessageBox::Ok;
+    if (buttons == Buttons::YesNo) qtButtons = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel) qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    if (buttons == Buttons::OkCancel) qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
+    QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(MessageLines(text)), qtButtons,
+                    mParent);
+    box.setDefaultButton(ToQt(defaultAnswer));
+    return FromQt(box.exec());
+}
+
+std::optional<std::string> QtFileChooser::ChooseOpen(const FileDialogRequest& request) {
+    QString name = QFileDialog::getOpenFileName(mParent, QString::fromStdString(request.title),
+                                                QString::fromStdString(request.initialFile), QtFilter(request.filter));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+std::optional<std::string> QtFileChooser::ChooseSave(const FileDialogRequest& request) {
+    QString name = QFileDialog::getSaveFileName(mParent, QString::fromStdString(request.title),
+                                                QString::fromStdString(request.initialFile), QtFilter(request.filter));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+}  // namespace mv

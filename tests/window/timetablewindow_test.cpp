@@ -1,0 +1,198 @@
+// The main window driven as a user would, with scripted message boxes and file dialogs.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include "app/window/timetablewindow.h"
+#include "app/window/toolpanel.h"
+#include "model/settings.h"
+#include "support/testhost.h"
+
+using namespace mv;
+using namespace mv::test;
+
+namespace {
+
+class FakeFileChooser : public FileChooser {
+public:
+    std::optional<std::string> answer;
+    std::vector<FileDialogRequest> requests;
+    std::optional<std::string> ChooseOpen(const FileDialogRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<std::string> ChooseSave(const FileDialogRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+};
+
+const std::string kDesign =
+    "#Marovelantis=#Marovelantis\r\n#Priority=\r\n#LastUpdate=\r\n#BaseYYYY=13\r\n#Title=T\r\n#MoveMM=4\r\n"
+    "Ci_CDate=2003/07/01%!#Ci_Cid=PC9-20030101000000-00001%!#Ci_STime=930%!#Ci_ETime=1100%!#\r\n";
+
+}  // namespace
+
+class TimetableWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        TempFolder folder;
+        FakeHost host;
+        FakeDialogs dialogs;
+        FakeFileChooser files;
+        std::filesystem::path design;
+        std::unique_ptr<TfrmTimeTable_01> window;
+
+        explicit Fixture(EnvSettings settings = {}, std::string parameter = {}) {
+            host.programFolder = folder.Path();
+            design = folder / "plan design.MVF";
+            WriteBytes(design, kDesign);
+            settings.Max_TimeTable_01 = false;
+            SaveSettings(SettingsPath(), settings, host);
+            window = std::make_unique<TfrmTimeTable_01>(host, dialogs, files, SettingsPath(), parameter);
+            window->show();
+            window->MyTimer().stop();
+        }
+        std::filesystem::path SettingsPath() const { return folder / "Marovelantis.Env"; }
+        std::vector<std::string> Texts() const {
+            std::vector<std::string> texts;
+            for (const auto& message : dialogs.shown) texts.push_back(message.text);
+            return texts;
+        }
+    };
+
+    static EnvSettings OpenNothing() {
+        EnvSettings settings = DefaultSettings({2003, 7, 1});
+        settings.Cmb_BeginRead = 0;
+        return settings;
+    }
+
+private slots:
+    void parameterOpensTheDesignAtTheStartupTickWithoutAMessage() {
+        Fixture g(OpenNothing());
+        TfrmTimeTable_01 window(g.host, g.dialogs, g.files, g.SettingsPath(), g.design.string());
+        window.show();
+        QVERIFY(window.Session().Design().Path().empty());
+        window.MyTimerTimer();
+        QCOMPARE(QString::fromStdString(window.Session().Design().Path().string()),
+                 QString::fromStdString(g.design.string()));
+        QVERIFY(g.dialogs.shown.empty());
+        QCOMPARE(window.Boxes().at(0).size(), std::size_t(1));  // the 07/01 frame is in view
+        window.Session().SetModified(false);
+    }
+
+    void droppedDesignIsOpenedAndAnnounced() {
+        Fixture f(OpenNothing());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(f.design.string()))});
+        // A drop follows the drag's entry, as the system delivers them.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &drop);
+        QCOMPARE(f.dialogs.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(f.dialogs.shown[0].text),
+                 QString::fromStdString("指定のデザインファイルを読み込みました。\r\n\r\n   PATH = " + f.design.string()));
+        QCOMPARE(f.dialogs.shown[0].caption, std::string("確認"));
+    }
+
+    void csvParameterSetsCaptionAndMonitorAndOpensNoDesign() {
+        Fixture f(OpenNothing());
+        std::string csv = (f.folder / "list.csv").string();
+        f.window->Session().OpenParameter("\"" + csv + "\",Key:Caption=Shop,Key:CsvMonitor=True", false);
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Shop"));
+        QVERIFY(f.window->Session().CsvMonitor());
+        QCOMPARE(f.window->Session().CsvPath(), csv);
+        QVERIFY(f.window->Session().Design().Path().empty());
+    }
+
+    void closingAModifiedDesignAsksAgainWhenTheSaveIsDeclined() {
+        EnvSettings settings = OpenNothing();
+        Fixture f(settings, {});
+        f.window->Session().OpenFile(f.design.string(), true);
+        f.window->Session().SetModified(true);
+        f.dialogs.answers = {Answer::Yes, Answer::No, Answer::Cancel};
+        QVERIFY(!f.window->close());
+        auto texts = f.Texts();
+        QCOMPARE(texts.size(), std::size_t(3));
+        QCOMPARE(QString::fromStdString(texts[0]), QStringLiteral("内容が変更されています。\r\r編集内容を保存しますか？\r\r"));
+        QVERIFY(QString::fromStdString(texts[1]).startsWith(QStringLiteral("編集中の内容を上書き保存します。")));
+        QCOMPARE(texts[2], texts[0]);
+        QCOMPARE(ReadBytes(f.design), ReadBytes(f.design));  // untouched below
+        QVERIFY(f.window->isVisible());
+        f.window->Session().SetModified(false);
+    }
+
+    void sharedModeClosingSavesWithoutAsking() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        const std::string before = ReadBytes(f.design);
+        f.window->Session().Design().SetSharedMode(true);
+        f.window->Session().SetModified(true);
+        QVERIFY(f.window->close());
+        QVERIFY(f.dialogs.shown.empty());
+        QVERIFY(ReadBytes(f.design) != before);
+        QVERIFY(!f.window->Session().Modified());
+    }
+
+    void saveAsAddsTheDesignExtension() {
+        Fixture f(OpenNothing());
+        f.files.answer = (f.folder / "plan").string();
+        f.window->Session().SaveAsCommand();
+        QVERIFY(std::filesystem::exists(f.folder / "plan.MVF"));
+        QCOMPARE(QString::fromStdString(f.window->Session().Design().Path().string()),
+                 QString::fromStdString((f.folder / "plan.MVF").string()));
+        QCOMPARE(f.dialogs.shown.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(f.dialogs.shown[0].text).startsWith(QStringLiteral("デザインファイルを保存しました。")));
+        QCOMPARE(f.files.requests.at(0).title, std::string("指定のファイル名でデザインファイルを保存します。"));
+    }
+
+    void startDateFollowsTheDisplayDateSetting() {
+        EnvSettings yesterday = OpenNothing();
+        yesterday.Cmb_DispDate = 1;
+        Fixture f(yesterday);
+        QCOMPARE(f.window->Session().View().start, (Date{2003, 6, 30}));
+
+        EnvSettings stored = OpenNothing();
+        stored.Cmb_DispDate = 2;
+        stored.Base_Date = {2003, 5, 5};
+        Fixture g(stored);
+        QCOMPARE(g.window->Session().View().start, (Date{2003, 7, 1}));
+        g.window->Session().OpenFile(g.design.string(), true);
+        QCOMPARE(g.window->Session().View().start, (Date{2003, 5, 5}));
+    }
+
+    void saveButtonFollowsTheModifiedFlag() {
+        Fixture f(OpenNothing());
+        QPushButton* save = f.window->Tools()->Btn_Save;
+        f.window->Session().SetModified(true);
+        f.window->SaveTimerTimer();
+        QVERIFY(save->isEnabled());
+        QVERIFY(save->font().bold());
+        f.window->Session().SetModified(false);
+        f.window->SaveTimerTimer();
+        QVERIFY(!save->isEnabled());
+        QVERIFY(!save->font().bold());
+    }
+
+    void settingsAreWrittenAtClose() {
+        Fixture f(OpenNothing());
+        f.window->Tools()->Cmb_TimeH->setCurrentIndex(12);
+        emit f.window->Tools()->Cmb_TimeH->activated(12);
+        QVERIFY(f.window->close());
+        EnvSettings read;
+        QVERIFY(LoadSettings(f.SettingsPath(), f.host, read));
+        QCOMPARE(read.GV_TimeH, 12);
+        QCOMPARE(read.GV_TRate, 0);
+    }
+};
+
+QTEST_MAIN(TimetableWindowTest)
+#include "timetablewindow_test.moc"
