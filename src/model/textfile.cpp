@@ -1,7 +1,9 @@
 #include "model/textfile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <system_error>
 
 #include "platform/host.h"
@@ -30,6 +32,23 @@ std::optional<std::string> ReadOnce(const std::filesystem::path& path) {
     std::fclose(file);
     if (failed) return std::nullopt;
     return bytes;
+}
+
+// Reads in chunks and splits as it goes: the file's bytes are never held whole beside its
+// lines, which halves the memory a large design needs while it is read.
+std::optional<std::vector<std::string>> ReadLinesOnce(const std::filesystem::path& path) {
+    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::vector<std::string> lines;
+    LineSplitter splitter(lines);
+    std::vector<char> buffer(1 << 18);
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) splitter.Feed({buffer.data(), n});
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    splitter.Finish();
+    return lines;
 }
 
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
@@ -106,26 +125,63 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, Host
     }
 }
 
+void LineSplitter::Feed(std::string_view piece) {
+    if (piece.empty()) return;
+    const std::size_t n = piece.size();
+    std::size_t at = 0;
+    if (mAfterCr && piece[0] == '\n') at = 1;
+    mAfterCr = false;
+    // The next CR and the next LF are each found with memchr and kept until passed, so the
+    // text is scanned at memchr's speed rather than a byte at a time.
+    auto next = [&](char c, std::size_t from) {
+        const void* found = std::memchr(piece.data() + from, c, n - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - piece.data()) : n;
+    };
+    std::size_t cr = next('\r', at);
+    std::size_t lf = next('\n', at);
+    while (at < n) {
+        const std::size_t stop = std::min(cr, lf);
+        if (stop == n) {
+            mPartial.append(piece.substr(at));
+            return;
+        }
+        if (mPartial.empty()) {
+            mLines.emplace_back(piece.substr(at, stop - at));
+        } else {
+            mPartial.append(piece.substr(at, stop - at));
+            mLines.push_back(std::move(mPartial));
+            mPartial.clear();
+        }
+        at = stop + 1;
+        if (piece[stop] == '\r') {
+            if (at == n) mAfterCr = true;
+            else if (piece[at] == '\n') ++at;
+        }
+        if (cr < at) cr = next('\r', at);
+        if (lf < at) lf = next('\n', at);
+    }
+}
+
+void LineSplitter::Finish() {
+    if (!mPartial.empty()) mLines.push_back(std::move(mPartial));
+    mPartial.clear();
+    mAfterCr = false;
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
+    LineSplitter splitter(lines);
+    splitter.Feed(text);
+    splitter.Finish();
     return lines;
 }
 
 std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& path, Host& host) {
-    auto bytes = ReadFileBytes(path, host);
-    if (!bytes) return std::nullopt;
-    return SplitLines(*bytes);
+    for (int attempt = 1;; ++attempt) {
+        if (auto lines = ReadLinesOnce(path)) return lines;
+        if (attempt >= kFileTries) return std::nullopt;
+        host.Wait(kFileRetryMs);
+    }
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, Host& host,

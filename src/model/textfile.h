@@ -26,6 +26,22 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, Host
 // Splits text into lines as ReadLines does.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// Splits text that arrives in pieces into lines as SplitLines splits the whole, so a file
+// can be read in chunks without holding all its bytes at once; a CR LF may fall across
+// two pieces.
+class LineSplitter {
+public:
+    explicit LineSplitter(std::vector<std::string>& lines) : mLines(lines) {}
+    void Feed(std::string_view piece);
+    // Adds the last line when it had no line end.
+    void Finish();
+
+private:
+    std::vector<std::string>& mLines;
+    std::string mPartial;
+    bool mAfterCr = false;
+};
+
 // Writes the lines, each followed by CR LF. False when every try failed.
 bool WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines, Host& host);
 
