@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -180,6 +182,21 @@ private slots:
         f.window->SaveTimerTimer();
         QVERIFY(!save->isEnabled());
         QVERIFY(!save->font().bold());
+    }
+
+    void sharingIsSwitchedOnAfterTheQuestionAndCounted() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        auto* share = f.window->findChild<QAction*>(QStringLiteral("Mn_ShareMode"));
+        QVERIFY(share);
+        f.dialogs.answers = {Answer::Ok, Answer::Ok};
+        share->trigger();
+        QVERIFY(f.window->Session().SharedModeOn());
+        QVERIFY(QString::fromStdString(f.dialogs.shown.at(0).text).startsWith(QStringLiteral("【 共有モードの設定 】")));
+        QCOMPARE(f.window->Tools()->Lab_ShareMode->text(), QStringLiteral("共有 (1)"));
+        QVERIFY(std::filesystem::exists(f.folder / "plan design.sha"));
+        QVERIFY(f.window->close());
+        QVERIFY(!std::filesystem::exists(f.folder / "plan design.sha"));  // the last sharer removes it
     }
 
     void settingsAreWrittenAtClose() {

@@ -5,6 +5,7 @@
 #include "io/csv/csvformat.h"
 #include "model/codec.h"
 #include "model/keyvalueline.h"
+#include "model/sidefile.h"
 #include "platform/dialogs.h"
 #include "platform/filechooser.h"
 #include "platform/host.h"
@@ -50,6 +51,11 @@ void DesignSession::Create() {
     mSettings = DefaultSettings(Today(mHost));
     LoadSettings(mSettingsPath, mHost, mSettings);
     mDesign.SetDeferMessages(true);
+    mSharing = std::make_unique<SharedMode>(mHost, mDialogs, mDesign, mInstanceStamp);
+    mSharing->SetListener(this);
+    mSharing->SetWorkingSet(&mWorking);
+    mDesign.SetSharingHooks(mSharing.get());
+    mDesign.SetSharedMode(mSettings.Mnx_ShareMode);
 
     mView.displayType = NormalizeDisplayType(mSettings.Edit_Type);
     mView.start = Today(mHost);
@@ -253,7 +259,12 @@ bool DesignSession::CanClose() {
 }
 
 void DesignSession::Close(bool maximised) {
-    if (!mDesign.Path().empty()) mDesign.ReleaseHold(mDesign.Path());
+    if (!mDesign.Path().empty()) {
+        mSharing->Register(mDesign.Path(), false);
+        mDesign.ReleaseHold(mDesign.Path());
+        mSharing->Register(mDesign.Path(), false);
+    }
+    mSettings.Mnx_ShareMode = mDesign.SharedMode();
     mSettings.Base_Date = mView.start;
     mSettings.Edit_Type = mView.displayType;
     mSettings.GV_DRate = mView.scale.horizontal;
@@ -274,6 +285,50 @@ std::string DesignSession::Caption() const {
     return kProgramName + "   " + std::string(kVersionText) + "  [ " + DesignPathText() + " ]";
 }
 
-bool DesignSession::SaveButtonEnabled() const { return Modified(); }
+bool DesignSession::SaveButtonEnabled() const {
+    // With other sharers every change is saved at once; there is nothing to save by hand.
+    if (SharedModeOn() && SharerCount() > 1) return false;
+    return Modified();
+}
+
+void DesignSession::ChangeBaseYear(int index) {
+    if (index == mDesign.BaseYearIndex()) return;
+    CommitView();
+    mDesign.SetBaseYearIndex(index);
+    SetModified(true);
+    if (mListener) mListener->RebuildView();
+    if (mSharing->Active()) mSharing->NotifyChange(mView.start, Date{}, BaseYearComment(index));
+}
+
+void DesignSession::DaysReloaded(const std::vector<Date>& dates) {
+    for (const Date& date : dates) mWorking.LoadDay(date);
+    if (mListener) mListener->FramesChanged();
+}
+
+void DesignSession::BaseYearNotified(int baseYearIndex) {
+    if (baseYearIndex == mDesign.BaseYearIndex()) return;
+    CommitView();
+    mDesign.SetBaseYearIndex(baseYearIndex);
+    if (mListener) {
+        mListener->RebuildView();
+        mListener->DesignStateChanged();
+    }
+}
+
+void DesignSession::DesignReRead() {
+    if (!mListener) return;
+    mListener->RebuildView();
+    mListener->DesignStateChanged();
+}
+
+bool DesignSession::WindowBusy() const { return mListener && mListener->IsBusy(); }
+
+void DesignSession::SetBusyMark(bool busy) {
+    if (mListener) mListener->SetBusy(busy);
+}
+
+void DesignSession::SetBusyCursor(bool busy) {
+    if (mListener) mListener->SetBusy(busy);
+}
 
 }  // namespace mv

@@ -11,6 +11,7 @@
 #include "model/designfile.h"
 #include "model/identity.h"
 #include "model/settings.h"
+#include "model/sharedmode.h"
 #include "model/workingset.h"
 #include "view/geometry/viewlayout.h"
 
@@ -31,6 +32,11 @@ public:
     // Scroll so that this hour row (0 = 05:00) is at the top.
     virtual void ScrollToRow(int row) = 0;
     virtual void BringToFront() = 0;
+    // The frames of the shown dates changed from outside: lay out and redraw.
+    virtual void FramesChanged() = 0;
+    // A long operation runs: controls disabled and the hourglass shown, or back again.
+    virtual void SetBusy(bool busy) = 0;
+    virtual bool IsBusy() const = 0;
 };
 
 // Hands CSV files to the import; the CSV windows plug in here. Returns whether it imported
@@ -53,7 +59,7 @@ struct ViewState {
 
 inline constexpr std::string_view kVersionText = "Ver 3.09";
 
-class DesignSession {
+class DesignSession : private SharedModeListener {
 public:
     DesignSession(Host& host, Dialogs& dialogs, FileChooser& files, std::filesystem::path settingsPath);
 
@@ -93,6 +99,13 @@ public:
     // Whether the Save button is enabled (and bold).
     bool SaveButtonEnabled() const;
 
+    // Shared mode: the switch, the polling tick, the re-read command and the sharer count.
+    SharedMode& Sharing() { return *mSharing; }
+    bool SharedModeOn() const { return mDesign.SharedMode(); }
+    int SharerCount() const { return mSharing ? mSharing->SharerCount() : 0; }
+    // Stores the base year chosen by the user and announces it to other sharers.
+    void ChangeBaseYear(int index);
+
     bool Modified() const { return mDesign.Modified(); }
     void SetModified(bool modified) { mDesign.SetModified(modified); }
     bool IsShown() const { return mShown; }
@@ -115,6 +128,14 @@ public:
     const std::string& InstanceStamp() const { return mInstanceStamp; }
 
 private:
+    // What the shared-mode protocol asks of the view.
+    void DaysReloaded(const std::vector<Date>& dates) override;
+    void BaseYearNotified(int baseYearIndex) override;
+    void DesignReRead() override;
+    bool WindowBusy() const override;
+    void SetBusyMark(bool busy) override;
+    void SetBusyCursor(bool busy) override;
+
     std::string DesignPathText() const;
     void SetDesignPath(const std::string& path);
     // Asks whether to save modified edits; false when a save was wanted and failed.
@@ -133,6 +154,7 @@ private:
     RecordContext mContext;
     WorkingSet mWorking;
     ViewState mView;
+    std::unique_ptr<SharedMode> mSharing;
 
     std::string mInstanceStamp;
     bool mShown = false;

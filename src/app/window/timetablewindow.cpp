@@ -35,21 +35,16 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 const char* const kHorizontalCaptions[] = {"横：100", "横：Fit"};
 const char* const kVerticalCaptions[] = {"縦：100", "縦：Fit", "縦：50", "縦：70"};
 
-// Runs a block with the hourglass shown and the window's controls disabled; both come back
-// even when the block throws.
+// Runs a block with the window busy; it is enabled again even when the block throws.
 class BusyScope {
 public:
-    explicit BusyScope(std::function<void(bool)> setBusy) : mSetBusy(std::move(setBusy)) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        mSetBusy(true);
-    }
-    ~BusyScope() {
-        mSetBusy(false);
-        QGuiApplication::restoreOverrideCursor();
-    }
+    explicit BusyScope(SessionListener& window) : mWindow(window) { mWindow.SetBusy(true); }
+    ~BusyScope() { mWindow.SetBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
 
 private:
-    std::function<void(bool)> mSetBusy;
+    SessionListener& mWindow;
 };
 
 }  // namespace
@@ -84,6 +79,8 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     connect(&mMyTimer, &QTimer::timeout, this, [this] { MyTimerTimer(); });
     connect(&mSaveTimer, &QTimer::timeout, this, [this] { SaveTimerTimer(); });
     connect(&mScrBarTimer, &QTimer::timeout, this, [this] { UpdateClock(); });
+    mTranTimer.setInterval(kPollIntervalMs);
+    connect(&mTranTimer, &QTimer::timeout, this, [this] { TranTimerTimer(); });
 
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(screen.width() * 2 / 3, screen.height() * 2 / 3);
@@ -142,10 +139,16 @@ void TfrmTimeTable_01::BuildMenus() {
 
     QMenu* share = menuBar()->addMenu(QStringLiteral("Share(&S)"));
     share->setObjectName(QStringLiteral("Mn_Share"));
-    mShareMode = item(share, "Mn_ShareMode", "1. ﾃﾞｻﾞｲﾝﾌｧｲﾙ を共有する", false);
+    mShareMode = item(share, "Mn_ShareMode", "1. ﾃﾞｻﾞｲﾝﾌｧｲﾙ を共有する");
     mShareMode->setCheckable(true);
-    mShareMode->setChecked(mSession.Settings().Mnx_ShareMode);
+    mShareMode->setChecked(mSession.SharedModeOn());
+    connect(mShareMode, &QAction::triggered, this, [this] {
+        mSession.Sharing().SwitchModeCommand();
+        mShareMode->setChecked(mSession.SharedModeOn());
+        DesignStateChanged();
+    });
     mShareReRead = item(share, "Mn_ShareReRead", "2. 最新の ﾃﾞｻﾞｲﾝﾌｧｲﾙ を読み込む", false);
+    connect(mShareReRead, &QAction::triggered, this, [this] { mSession.Sharing().ReReadCommand(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("Mn_Help"));
@@ -215,11 +218,7 @@ void TfrmTimeTable_01::ConnectTools() {
         mSession.SetModified(true);
     });
     connect(t->Cmb_BaseYYYY, &QComboBox::activated, this, [this](int index) {
-        if (mProgramChangesLists || index == mSession.Design().BaseYearIndex()) return;
-        mSession.CommitView();
-        mSession.Design().SetBaseYearIndex(index);
-        mSession.SetModified(true);
-        RebuildView();
+        if (!mProgramChangesLists) mSession.ChangeBaseYear(index);
     });
     connect(t->Btn_KikanDw1, &QPushButton::clicked, this, [this] { StepDays(-1); });
     connect(t->Btn_KikanUp1, &QPushButton::clicked, this, [this] { StepDays(+1); });
@@ -269,15 +268,28 @@ WindowSizes TfrmTimeTable_01::MeasureWindow() const {
 }
 
 void TfrmTimeTable_01::SetBusy(bool busy) {
+    if (busy) {
+        if (mBusyDepth++ > 0) return;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        if (mBusyDepth == 0 || --mBusyDepth > 0) return;
+        QGuiApplication::restoreOverrideCursor();
+    }
     for (QWidget* widget : std::initializer_list<QWidget*>{mTools, mView}) widget->setEnabled(!busy);
     for (QMenu* menu : {mFileMenu, mOptionMenu, mPrintMenu}) menu->setEnabled(!busy);
+}
+
+void TfrmTimeTable_01::FramesChanged() { RefreshLayout(); }
+
+void TfrmTimeTable_01::TranTimerTimer() {
+    if (mSession.SharedModeOn()) mSession.Sharing().Poll();
 }
 
 void TfrmTimeTable_01::RebuildView() {
     if (mRebuilding) return;
     mRebuilding = true;
     {
-        BusyScope busy([this](bool on) { SetBusy(on); });
+        BusyScope busy(*this);
         mSession.LoadViewRange();
         mTools->Edt_BaseMMDD->setText(Text(ToUtf8(StartDateBoxText(mSession.View().start))));
         RefreshLayout();
@@ -339,9 +351,12 @@ void TfrmTimeTable_01::ScrollToEarliestOrSelected() {
 
 void TfrmTimeTable_01::DesignStateChanged() {
     setWindowTitle(Text(mSession.Caption()));
-    const bool shared = mSession.Design().SharedMode();
-    mTools->Lab_ShareMode->setText(shared ? QStringLiteral("共有 (%1)").arg(1) : QString());
+    const bool shared = mSession.SharedModeOn();
+    mTools->Lab_ShareMode->setText(shared ? QStringLiteral("共有 (%1)").arg(mSession.SharerCount()) : QString());
     mShareReRead->setEnabled(shared);
+    mShareMode->setChecked(shared);
+    if (shared && !mTranTimer.isActive()) mTranTimer.start();
+    if (!shared) mTranTimer.stop();
     SelectListsFromState();
 }
 
@@ -381,6 +396,10 @@ void TfrmTimeTable_01::MyTimerTimer() {
 }
 
 void TfrmTimeTable_01::SaveTimerTimer() {
+    if (mSession.SharedModeOn() && mSession.SharerCount() != mLastSharerCount) {
+        mLastSharerCount = mSession.SharerCount();
+        DesignStateChanged();
+    }
     const bool enabled = mSession.SaveButtonEnabled();
     if (mTools->Btn_Save->isEnabled() == enabled && mTools->Btn_Save->font().bold() == enabled) return;
     mTools->Btn_Save->setEnabled(enabled);
@@ -403,7 +422,7 @@ void TfrmTimeTable_01::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer}) timer->stop();
+    for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer, &mTranTimer}) timer->stop();
     EnvSettings& settings = mSession.Settings();
     settings.Mnx_DragScroll = mDragScroll->isChecked();
     settings.Mnx_ShowProperty = mShowProperty->isChecked();

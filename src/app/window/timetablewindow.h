@@ -44,6 +44,11 @@ public:
     void DesignStateChanged() override;
     void ScrollToRow(int row) override;
     void BringToFront() override;
+    void FramesChanged() override;
+    void SetBusy(bool busy) override;
+    bool IsBusy() const override { return mBusyDepth > 0; }
+    // The shared-mode polling tick.
+    void TranTimerTimer();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,7 +68,6 @@ private:
     void StepDays(int days);
     void ScrollToEarliestOrSelected();
     void UpdateClock();
-    void SetBusy(bool busy);
     ReferenceFont MeasureReferenceFont() const;
     WindowSizes MeasureWindow() const;
 
@@ -75,6 +79,8 @@ private:
     bool mFirstShown = false;
     bool mProgramChangesLists = false;
     bool mRebuilding = false;
+    int mBusyDepth = 0;
+    int mLastSharerCount = -1;
 
     ToolPanel* mTools = nullptr;
     TimetableView* mView = nullptr;
@@ -91,6 +97,7 @@ private:
     QTimer mMyTimer;
     QTimer mSaveTimer;
     QTimer mScrBarTimer;
+    QTimer mTranTimer;
 };
 
 }  // namespace mv
