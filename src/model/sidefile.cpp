@@ -138,7 +138,9 @@ std::string MarkSeen(std::string_view notification, std::string_view stamp) {
 
 std::string BaseYearComment(int index) { return BaseYearPrefix() + std::to_string(index); }
 
-bool IsBaseYearComment(std::string_view comment) { return comment.substr(0, BaseYearPrefix().size()) == BaseYearPrefix(); }
+bool IsBaseYearComment(std::string_view comment) {
+    return comment.substr(0, BaseYearPrefix().size()) == BaseYearPrefix();
+}
 
 std::optional<int> BaseYearOfComment(std::string_view comment) {
     // Characters 8 to 12: the bytes after the three double-byte characters and "=".

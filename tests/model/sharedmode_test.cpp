@@ -120,7 +120,8 @@ protected:
 
 TEST_F(SharedModeTest, RegistersNewestFirstAndCountsSharers) {
     a.Open(design);
-    EXPECT_EQ(SideLines(), (std::vector<std::string>{"Used=%!#", "User=PC01-14:03:59%!#RegDate=2003/07/01%!#RegTime=14:03:59%!#"}));
+    EXPECT_EQ(SideLines(), (std::vector<std::string>{
+                               "Used=%!#", "User=PC01-14:03:59%!#RegDate=2003/07/01%!#RegTime=14:03:59%!#"}));
     EXPECT_EQ(a.shared.SharerCount(), 1);
 
     b.Open(design);
