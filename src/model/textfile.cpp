@@ -41,9 +41,9 @@ std::optional<std::vector<std::string>> ReadLinesOnce(const std::filesystem::pat
     if (!file) return std::nullopt;
     std::vector<std::string> lines;
     LineSplitter splitter(lines);
-    std::vector<char> buffer(1 << 18);
+    char buffer[1 << 16];
     std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) splitter.Feed({buffer.data(), n});
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) splitter.Feed({buffer, n});
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) return std::nullopt;

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs each fuzz target for a while, seeded from the shipped sample design.
+#
+#   fuzz/run.sh BUILD_DIR [SECONDS]      (default 60 seconds a target)
+#
+# BUILD_DIR is a build configured with clang and -DMV_BUILD_FUZZERS=ON (see README.md).
+# Crashes are written as crash-* files into the current folder; the corpora grow in
+# BUILD_DIR/fuzz/corpus and are kept for the next run.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:?usage: fuzz/run.sh BUILD_DIR [SECONDS]}" && pwd)
+seconds=${2:-60}
+sample=$here/../samples/sample.MVF
+
+cmake --build "$build" --target recordline_fuzzer designfile_fuzzer -j2
+
+records=$build/fuzz/corpus/recordline
+designs=$build/fuzz/corpus/designfile
+mkdir -p "$records" "$designs"
+# Seeds: some record lines of the sample, each after a control byte, and the head of the
+# sample as small design files.
+i=0
+while IFS= read -r line && [ $i -lt 40 ]; do
+  printf '\x03%s' "${line%$'\r'}" >"$records/seed-$i"
+  i=$((i + 1))
+done < <(grep -a '^Ci_CDate' "$sample" | awk 'NR % 11 == 1')
+head -c 2000 "$sample" >"$designs/seed-head"
+head -n 12 "$sample" >"$designs/seed-lines"
+printf '#Marovelantis=#Marovelantis\r\n' >"$designs/seed-empty"
+
+run() {
+  local target=$1 corpus=$2
+  shift 2
+  echo "== $target for $seconds s"
+  "$build/fuzz/$target" "$corpus" -max_total_time="$seconds" -dict="$here/recordline.dict" \
+    -print_final_stats=1 "$@" 2>&1 | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==[0-9]+==ERROR|SUMMARY|Done)' || true
+  return "${PIPESTATUS[0]}"
+}
+
+status=0
+run recordline_fuzzer "$records" -max_len=4096 || status=1
+run designfile_fuzzer "$designs" -max_len=8192 || status=1
+exit $status
