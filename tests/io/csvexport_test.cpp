@@ -137,6 +137,35 @@ TEST_F(ExportLines, EmptyOrReversedRangeGivesOnlyTheHeading) {
     EXPECT_EQ(ExportDoneText(1), "エキスポートのデータ作成を終了しました。\r\n\r\n    エキスポートデータ行数 = 1");
 }
 
+TEST_F(ExportLines, LinesAreReadAsTheRecordReaderReadsThem) {
+    // Lines the export reads for itself: missing times, fields in another display order,
+    // a time field, a block without text, an unclosed block, a shadowing item in a text.
+    const LineList lines = {
+        "Ci_CDate=2024/05/10%!#Ci_Cid=x%!#",
+        "Ci_CDate=2024/05/10%!#Ci_STime=2300%!#Ci_ETime=2630%!#%!##Filed[Fi_FID=1%!#Fi_FTextStr=23:00%!#"
+        "Fi_FOff_Y0=0%!##Filed]#Filed[Fi_FID=0%!#Fi_FTextStr=below%!#Fi_FOff_Y0=30%!#Fi_FOff_Y1=1%!##Filed]"
+        "#Filed[Fi_FID=0%!#Fi_FTextStr=above%!#Fi_FOff_Y0=20%!#Fi_FOff_Y1=2%!##Filed]",
+        "Ci_CDate=2024/05/10%!#Ci_STime=900%!#Ci_ETime=1000%!#%!##Filed[Fi_FID=0%!##Filed]#Filed[Fi_FTextStr=b%!#",
+        "Ci_CDate=2024/05/10%!#Ci_TextStr=a Ci_STime=1500%!#Ci_STime=900%!#Ci_ETime=1000%!#",
+        "Ci_CDate=2024/05/10%!#Ci_STime=-1%!#Ci_ETime=-1%!#",
+    };
+    for (int titleLocation = 0; titleLocation < 2; ++titleLocation) {
+        store.Slot(SlotOf(5, 10)) = lines;
+        options.titleLocation = titleLocation;
+        std::vector<std::string> expected;
+        for (const std::string& line : lines) {
+            ParsedRecord parsed = ParseRecordLine(line, context);
+            if (parsed.kind == ParsedRecord::Kind::Frame)
+                expected.push_back(DataLine(FrameToCsvFields(*parsed.frame, kDay, titleLocation), {0, 1, 2, 3, 4}));
+        }
+        std::vector<std::string> exported;
+        ExportChoices choices{kDay, kDay, false};
+        BuildExportLines(store, context, 2024, options, choices, exported);
+        EXPECT_EQ(exported, expected);
+        EXPECT_EQ(exported.size(), 4u);
+    }
+}
+
 TEST(CsvExport, ConfirmationNamesTheConditions) {
     ExportChoices choices;
     choices.to = Date{2024, 3, 31};

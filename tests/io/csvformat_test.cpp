@@ -1,8 +1,11 @@
 #include "io/csv/csvformat.h"
 
+#include "io/csv/csvlinereader.h"
+
 #include <gtest/gtest.h>
 
 #include "model/codec.h"
+#include "model/textfile.h"
 #include "support/testhost.h"
 
 namespace mv {
@@ -62,6 +65,37 @@ TEST(CsvFormat, ReadsEveryLineEndAndUtf8WithByteOrderMark) {
     EXPECT_NE(dialogs.shown[0].text.find(" 2 個"), std::string::npos) << dialogs.shown[0].text;
 
     EXPECT_FALSE(ReadCsvFile(folder / "missing.csv", host));
+}
+
+TEST(CsvFormat, LineReaderGivesTheLinesOfTheWholeFileReader) {
+    test::TempFolder folder;
+    test::FakeHost host;
+    // Line ends of every kind, one CR LF split across the reader's 64 KiB chunks, an empty
+    // line, and a last line without an end.
+    std::string text = "a\r\nb\nc\r\r\n" + std::string(65536 - 10, 'x') + "\r\n" + "y\rlast";
+    ASSERT_EQ(text[65535], '\r');
+    test::WriteBytes(folder / "mixed.csv", text);
+    std::vector<std::string> expected = SplitLines(text);
+    CsvLineReader reader;
+    ASSERT_TRUE(reader.Open(folder / "mixed.csv", host));
+    ASSERT_EQ(reader.Count(), static_cast<int>(expected.size()));
+    for (int i = 0; i < reader.Count(); ++i) EXPECT_EQ(reader.Line(i), expected[i]) << i;
+    // Going back starts over; asking again for the same line keeps it.
+    EXPECT_EQ(reader.Line(1), "b");
+    EXPECT_EQ(reader.Line(1), "b");
+    EXPECT_EQ(reader.Line(6), "last");
+
+    test::WriteBytes(folder / "utf8.csv", "\xEF\xBB\xBF件名\r\n𠮷\r\n");
+    ASSERT_TRUE(reader.Open(folder / "utf8.csv", host));
+    EXPECT_EQ(reader.Count(), 2);
+    EXPECT_EQ(reader.Line(1), "?");
+    EXPECT_EQ(reader.Line(0), Sjis("件名"));
+    EXPECT_EQ(reader.Replaced(), 1);
+
+    test::WriteBytes(folder / "empty.csv", "");
+    ASSERT_TRUE(reader.Open(folder / "empty.csv", host));
+    EXPECT_EQ(reader.Count(), 0);
+    EXPECT_FALSE(reader.Open(folder / "missing.csv", host));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/tool/csvcommands.h"
 
 #include <algorithm>
+#include <ctime>
 #include <iostream>
 #include <map>
 #include <set>
@@ -11,6 +12,7 @@
 #include "io/csv/csvexport.h"
 #include "io/csv/csvformat.h"
 #include "io/csv/csvimporter.h"
+#include "io/csv/csvlinereader.h"
 #include "io/csv/csvmapping.h"
 #include "model/designfile.h"
 #include "model/identity.h"
@@ -81,6 +83,29 @@ CsvColumns ColumnList(const std::string& name, const std::string& text, int high
     return columns;
 }
 
+// The system host with the computer's name asked only once and the local time worked out
+// once a second: every imported piece takes a frame id, and every id carries both.
+class ToolHost : public SystemHost {
+public:
+    std::string ComputerName() const override {
+        if (mName.empty()) mName = SystemHost::ComputerName();
+        return mName;
+    }
+    ClockTime Now() const override {
+        const std::time_t second = std::time(nullptr);
+        if (second != mSecond) {
+            mNow = SystemHost::Now();
+            mSecond = second;
+        }
+        return mNow;
+    }
+
+private:
+    mutable std::string mName;
+    mutable std::time_t mSecond = -1;
+    mutable ClockTime mNow;
+};
+
 class CsvTool {
 public:
     CsvTool() : mIds(mHost), mDesign(mHost, mDialogs, mIds) {}
@@ -103,9 +128,13 @@ public:
 
         RecordContext context;
         context.baseYear = mDesign.BaseYear();
-        std::vector<std::string> lines;
-        int count = BuildExportLines(mDesign.Store(), context, mDesign.BaseYear(), options, choices, lines);
-        if (!WriteLines(args.positional[1], lines, mHost)) {
+        // The lines go to the file as they are made; a failed try starts them again.
+        int count = 0;
+        bool written = WriteFileAtomically(args.positional[1], mHost, [&](LineWriter& out) {
+            count = BuildExportLines(mDesign.Store(), context, mDesign.BaseYear(), options, choices,
+                                     [&out](const std::string& line) { out.Line(line); });
+        });
+        if (!written) {
             mDialogs.Information(kConfirmCaption, "出力ファイルの作成に失敗しました。");
             return 1;
         }
@@ -135,27 +164,28 @@ public:
         if (map != args.values.end()) options.importCol = ColumnList("--map", map->second, 1 << 20, true);
         if (!Load(args.positional[0], true)) return 1;
 
-        auto text = ReadCsvLines(args.positional[1], mHost, mDialogs);
-        if (!text) {
+        // The lines are read as the import reaches them, not held all at once.
+        CsvLineReader lines;
+        if (!lines.Open(args.positional[1], mHost)) {
             std::cerr << "marovelantis-tool: cannot read " << args.positional[1] << '\n';
             return 1;
         }
-        std::vector<std::vector<std::string>> rows(text->size());
-        std::size_t columns = 0;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            SplitCsvLine((*text)[i], rows[i]);
-            columns = std::max(columns, rows[i].size());
-        }
-        text.reset();
-        if (map == args.values.end() && !rows.empty()) {
+        if (lines.Replaced() > 0)
+            mDialogs.Information(kConfirmCaption, ReplacedCharactersText(args.positional[1], lines.Replaced()));
+        if (map == args.values.end() && lines.Count() > 0) {
+            // Columns beyond the first line's fields have no heading to match.
+            std::vector<std::string> first = SplitCsvLine(lines.Line(0));
             ApplyDefinitionDefaults(options);
             options.importCol =
-                AutoMapColumns(ColumnListLines(rows.front(), static_cast<int>(columns)), options.taiou);
+                AutoMapColumns(ColumnListLines(first, static_cast<int>(first.size())), options.taiou);
         }
-        if (!rows.empty() && !CheckStartDateMapped(options.importCol, mDialogs)) return 1;
+        if (lines.Count() > 0 && !CheckStartDateMapped(options.importCol, mDialogs)) return 1;
 
         CsvImporter importer(mDesign, mIds, mHost, mDialogs);
-        int count = importer.RunImport(rows, options, choices);
+        importer.SetCollectUndo(false);
+        int count = importer.RunImport(
+            lines.Count(), [&lines](int index, std::vector<std::string>& fields) { SplitCsvLine(lines.Line(index), fields); },
+            options, choices);
         if (count == 0) mDialogs.Information(kConfirmCaption, ImportDoneText(0));
         if (!mDesign.SaveDesignFile(args.positional[2], true)) return 1;
         std::cout << count << '\n';
@@ -173,7 +203,7 @@ public:
     }
 
 private:
-    SystemHost mHost;
+    ToolHost mHost;
     ConsoleDialogs mDialogs;
     FrameIdSource mIds;
     DesignDocument mDesign;

@@ -88,4 +88,23 @@ std::optional<int> NormalizeCsvTime(std::string_view text) {
     return (*hour % 24) * 10000 + *minute * 100 + *second;
 }
 
+void AppendCsvDate(std::string& out, const Date& date) {
+    if (date.year < 0 || date.year > 9999 || date.month < 0 || date.month > 99 || date.day < 0 || date.day > 99) {
+        out += FormatDate(date);
+        return;
+    }
+    char text[10];
+    auto two = [&text](int at, int value) {
+        text[at] = static_cast<char>('0' + value / 10);
+        text[at + 1] = static_cast<char>('0' + value % 10);
+    };
+    two(0, date.year / 100);
+    two(2, date.year % 100);
+    text[4] = '/';
+    two(5, date.month);
+    text[7] = '/';
+    two(8, date.day);
+    out.append(text, sizeof text);
+}
+
 }  // namespace mv

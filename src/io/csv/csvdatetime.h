@@ -2,6 +2,7 @@
 // Dates and times as other programs write them in CSV files, read into the program's forms.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/date.h"
@@ -19,5 +20,9 @@ std::optional<Date> NormalizeCsvDate(std::string_view text);
 // taken modulo 24. The result is HHMMSS as an integer (93000 for 9:30). Nothing unless,
 // once trimmed and rid of ":", only digits remain and minutes and seconds are below 60.
 std::optional<int> NormalizeCsvTime(std::string_view text);
+
+// Appends the date as "YYYY/MM/DD", as FormatDate writes it, without formatted output
+// (exports and imports write one per line).
+void AppendCsvDate(std::string& out, const Date& date);
 
 }  // namespace mv

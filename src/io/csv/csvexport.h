@@ -44,6 +44,10 @@ using ExportProgress = std::function<void(int day, int days)>;
 int BuildExportLines(const LineStore& store, const RecordContext& context, int viewYear, const CsvOptions& options,
                      const ExportChoices& choices, std::vector<std::string>& lines,
                      const ExportProgress& progress = {});
+// The same, handing each line to `sink` as it is made (a large export need not hold them).
+using ExportSink = std::function<void(const std::string& line)>;
+int BuildExportLines(const LineStore& store, const RecordContext& context, int viewYear, const CsvOptions& options,
+                     const ExportChoices& choices, const ExportSink& sink, const ExportProgress& progress = {});
 
 // Texts of the export (UTF-8).
 std::string ExportConfirmationText(int viewYear, const ExportChoices& choices);

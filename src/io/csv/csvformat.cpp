@@ -9,38 +9,47 @@
 namespace mv {
 
 void SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
-    fields.clear();
-    if (Trim(line).empty()) return;
+    std::size_t count = 0;
+    if (Trim(line).empty()) {
+        fields.clear();
+        return;
+    }
+    // Starts the next field in the next string of `fields`, keeping that string's storage.
+    auto nextField = [&]() -> std::string& {
+        if (count == fields.size()) fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        return field;
+    };
     // The line is scanned as if a comma followed it, so the last field is ended like the
-    // others.
-    std::string field;
+    // others: the field in the making is already counted and simply stays.
+    std::string* field = &nextField();
     std::size_t i = 0;
     const std::size_t n = line.size();
-    while (i <= n) {
-        if (i == n) {
-            fields.push_back(std::move(field));
-            break;
-        }
+    while (i < n) {
         const char c = line[i];
         if (c == ',') {
-            fields.push_back(std::move(field));
-            field.clear();
+            field = &nextField();
             ++i;
         } else if (c == '"') {
-            field.clear();
+            field->clear();
             const std::size_t close = line.find('"', i + 1);
-            // No closing quote: the section runs to the end and its field is never ended.
-            if (close == std::string_view::npos) break;
-            field.append(line.substr(i + 1, close - i - 1));
+            if (close == std::string_view::npos) {
+                // No closing quote: the section runs to the end and its field is never ended.
+                --count;
+                break;
+            }
+            field->append(line.substr(i + 1, close - i - 1));
             i = close + 1;
         } else {
             // Plain text up to the next comma or quote in one piece.
-            std::size_t end = line.find_first_of(",\"", i);
-            if (end == std::string_view::npos) end = n;
-            field.append(line.substr(i, end - i));
+            std::size_t end = i + 1;
+            while (end < n && line[end] != ',' && line[end] != '"') ++end;
+            field->append(line.substr(i, end - i));
             i = end;
         }
     }
+    fields.resize(count);
 }
 
 std::vector<std::string> SplitCsvLine(std::string_view line) {
@@ -58,17 +67,45 @@ std::size_t FindText(std::string_view text, std::string_view needle) {
     return std::string_view::npos;
 }
 
-std::optional<CsvFileLines> ReadCsvFile(const std::filesystem::path& path, Host& host) {
+std::optional<CsvFileText> ReadCsvText(const std::filesystem::path& path, Host& host) {
     auto bytes = ReadFileBytes(path, host);
     if (!bytes) return std::nullopt;
-    CsvFileLines file;
+    CsvFileText file;
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (std::string_view(*bytes).substr(0, kBom.size()) == kBom) {
         file.utf8 = true;
-        file.lines = SplitLines(FromUtf8(std::string_view(*bytes).substr(kBom.size()), &file.replaced));
+        file.text = FromUtf8(std::string_view(*bytes).substr(kBom.size()), &file.replaced);
     } else {
-        file.lines = SplitLines(*bytes);
+        file.text = std::move(*bytes);
     }
+    return file;
+}
+
+std::vector<std::string_view> LineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    const std::size_t n = text.size();
+    while (start < n) {
+        std::size_t end = start;
+        while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
+        if (end == n) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+    return lines;
+}
+
+std::optional<CsvFileLines> ReadCsvFile(const std::filesystem::path& path, Host& host) {
+    auto text = ReadCsvText(path, host);
+    if (!text) return std::nullopt;
+    CsvFileLines file;
+    file.utf8 = text->utf8;
+    file.replaced = text->replaced;
+    for (std::string_view line : LineViews(text->text)) file.lines.emplace_back(line);
     return file;
 }
 

@@ -21,7 +21,8 @@ class Host;
 // included); text after the closing quote is appended to the same field; a quoted section
 // without a closing quote swallows the rest of the line and its field is lost.
 std::vector<std::string> SplitCsvLine(std::string_view line);
-// The same into `fields` (cleared first), reusing its storage.
+// The same into `fields`, which ends up holding exactly the line's fields; the strings it
+// already holds are reused, so splitting many lines into one vector allocates little.
 void SplitCsvLine(std::string_view line, std::vector<std::string>& fields);
 
 // The fields joined by ","; a field that holds a comma is enclosed in double quotes, and
@@ -52,15 +53,25 @@ inline bool ContainsText(std::string_view text, std::string_view needle) {
     return FindText(text, needle) != std::string_view::npos;
 }
 
+struct CsvFileText {
+    std::string text;  // Shift-JIS
+    bool utf8 = false;  // the file began with a UTF-8 byte-order mark
+    int replaced = 0;   // characters Shift-JIS cannot hold, now "?"
+};
+// The whole text of a CSV file as Shift-JIS: a file that starts with a UTF-8 byte-order
+// mark is taken as UTF-8 and converted; anything else is Shift-JIS already. Nothing when
+// the file cannot be read.
+std::optional<CsvFileText> ReadCsvText(const std::filesystem::path& path, Host& host);
+// The lines of a text, ended by CR, LF or CR LF, as views into it.
+std::vector<std::string_view> LineViews(std::string_view text);
+
 struct CsvFileLines {
     std::vector<std::string> lines;  // Shift-JIS
     bool utf8 = false;               // the file began with a UTF-8 byte-order mark
     int replaced = 0;                // characters Shift-JIS cannot hold, now "?"
 };
 
-// The lines of a CSV file (CR, LF and CR LF end a line). A file that starts with a UTF-8
-// byte-order mark is taken as UTF-8 and converted to Shift-JIS; anything else is Shift-JIS
-// already. Nothing when the file cannot be read.
+// The lines of a CSV file, read as ReadCsvText reads it.
 std::optional<CsvFileLines> ReadCsvFile(const std::filesystem::path& path, Host& host);
 // As ReadCsvFile; when characters had to be replaced, tells the user how many.
 std::optional<std::vector<std::string>> ReadCsvLines(const std::filesystem::path& path, Host& host,

@@ -1,6 +1,7 @@
 #include "io/csv/csvimporter.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "io/csv/csvdatetime.h"
 #include "io/csv/csvformat.h"
@@ -31,22 +32,32 @@ int TimeOrDefault(const std::string& text, int fallback) {
     return time ? *time / 100 : fallback;
 }
 
+void AppendNumber(std::string& line, int value) {
+    char digits[16];
+    auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    line.append(digits, end);
+}
+
+// Ci_CDate, Ci_Cid, Ci_STime, Ci_ETime and one field block with Fi_FID 0 and the title,
+// each item followed by the separator; written straight into one string, since a large
+// import builds one line per piece.
 std::string BuildImportLine(const DayPiece& piece, const std::string& id, const std::string& title) {
-    std::string line;
-    line.reserve(96 + id.size() + title.size());
-    auto add = [&line](const std::string& item) {
-        line += item;
-        line += kSep;
-    };
-    add(DateItem("Ci_CDate", piece.date));
-    add(TextItem("Ci_Cid", id));
-    add(IntItem("Ci_STime", piece.start));
-    add(IntItem("Ci_ETime", piece.end));
-    line += "#Filed[";
-    add(IntItem("Fi_FID", 0));
-    add(TextItem("Fi_FTextStr", title));
-    line += "#Filed]";
-    return line;
+    // Made in a buffer kept from line to line, then copied out at its exact size: the day
+    // store holds every line, so spare capacity would add up.
+    static thread_local std::string line;
+    line.clear();
+    line += "Ci_CDate=";
+    AppendCsvDate(line, piece.date);
+    line += "%!#Ci_Cid=";
+    line += id;
+    line += "%!#Ci_STime=";
+    AppendNumber(line, piece.start);
+    line += "%!#Ci_ETime=";
+    AppendNumber(line, piece.end);
+    line += "%!##Filed[Fi_FID=0%!#Fi_FTextStr=";
+    line += title;
+    line += "%!##Filed]";
+    return std::string(line);
 }
 
 }  // namespace
@@ -134,7 +145,11 @@ void CsvImporter::AddPiece(const DayPiece& piece, const std::string& title) {
         s.AfterLines.push_back(line);
     }
     const int slot = SlotOfDate(piece.date);
-    if (mKeysBuilt[slot]) mKeys[slot].push_back({piece.date.month, piece.date.day, piece.start, piece.end});
+    // Only "取り込まない" looks at duplicates while adding; otherwise the slot's keys are
+    // left to be read again should anything ask for them.
+    if (mKeysBuilt[slot] && mChoices.duplicates == DuplicateRule::Skip)
+        mKeys[slot].push_back({piece.date.month, piece.date.day, piece.start, piece.end});
+    else mKeysBuilt[slot] = false;
     mDesign.Store().Slot(slot).push_back(std::move(line));
     mTouched[slot] = true;
     ++s.framesAdded;
@@ -154,15 +169,9 @@ void CsvImporter::HandlePiece(const DayPiece& piece, const std::string& title, i
     ++added;
 }
 
-bool CsvImporter::ImportRow(CsvTexts texts, int pass) {
+bool CsvImporter::ImportRow(const CsvTexts& texts, int pass) {
     const std::string& startDate = texts[Item(CsvItem::StartDate)];
     if (Trim(startDate).empty() || !NormalizeCsvDate(startDate)) return false;
-    for (CsvItem item : {CsvItem::StartTime, CsvItem::EndTime}) {
-        std::string& text = texts[Item(item)];
-        if (!Trim(text).empty() && !NormalizeCsvTime(text)) text.clear();
-    }
-    std::string& endDate = texts[Item(CsvItem::EndDate)];
-    if (!Trim(endDate).empty() && !NormalizeCsvDate(endDate)) endDate.clear();
     return RowToPieces(texts, pass) > 0;
 }
 
@@ -209,7 +218,9 @@ int CsvImporter::RowToPieces(const CsvTexts& texts, int pass) {
         } else {
             pieces[0] = {true, d, s, e};
         }
-        const std::string pieceTitle = severalDays ? title + " (" + std::to_string(k + 1) + ")" : title;
+        std::string numbered;
+        if (severalDays) numbered = title + " (" + std::to_string(k + 1) + ")";
+        const std::string& pieceTitle = severalDays ? numbered : title;
         for (DayPiece& piece : pieces) {
             if (!piece.use) continue;
             if (piece.start < kDayStart) piece.start += 2400;
@@ -221,22 +232,34 @@ int CsvImporter::RowToPieces(const CsvTexts& texts, int pass) {
     return added;
 }
 
-int CsvImporter::RunImport(const std::vector<std::vector<std::string>>& lines, const CsvOptions& options,
+int CsvImporter::RunImport(int lineCount, const CsvLineSource& lines, const CsvOptions& options,
                            const ImportChoices& choices, const ImportProgress& progress) {
     if (mView) mView->CommitView(mDesign.Modified());
-    BeginRun(choices, true);
-    const int lineCount = static_cast<int>(lines.size());
+    BeginRun(choices, mCollectUndo);
     const int first = FrozenLines(options.frozenRows, lineCount);
     int rows = 0;
-    for (int pass = 0; pass < 2; ++pass) {
+    std::vector<std::string> fields;
+    CsvTexts texts;
+    // Pass 0 only removes stored duplicates, so it is left out where it cannot find any.
+    const bool removing = choices.duplicates == DuplicateRule::Replace && mDesign.Store().LineCount() > 0;
+    for (int pass = removing ? 0 : 1; pass < 2; ++pass) {
         for (int i = first; i < lineCount; ++i) {
             // Grid rows count from 1 below the row of column numbers.
             if (progress && (i + 1) % 100 == 0) progress(i + 1, lineCount);
-            if (ImportRow(RowTexts(lines[i], options.importCol), pass) && pass == 1) ++rows;
+            lines(i, fields);
+            RowTexts(fields, options.importCol, texts);
+            if (ImportRow(texts, pass) && pass == 1) ++rows;
         }
     }
     FinishRun();
     return rows;
+}
+
+int CsvImporter::RunImport(const std::vector<std::vector<std::string>>& lines, const CsvOptions& options,
+                           const ImportChoices& choices, const ImportProgress& progress) {
+    return RunImport(
+        static_cast<int>(lines.size()), [&lines](int index, std::vector<std::string>& fields) { fields = lines[index]; },
+        options, choices, progress);
 }
 
 bool CsvImporter::SimpleImport(const std::filesystem::path& path, const ImportChoices& choices,
@@ -261,14 +284,20 @@ bool CsvImporter::SimpleImport(const std::filesystem::path& path, const ImportCh
     BeginRun(replace, false);
     int rows = 0;
     std::vector<std::string> fields;
+    CsvTexts texts;
     for (int pass = 0; pass < 2; ++pass) {
         for (const std::string& line : *lines) {
             SplitCsvLine(line, fields);
             if (fields.size() <= 3) continue;
             std::string_view first = Trim(fields[0]);
             if (first.empty() || first.front() < '0' || first.front() > '9') continue;
-            CsvTexts texts{fields[0], fields[1], fields[0], fields[2], fields[3]};
-            if (ImportRow(std::move(texts), pass) && pass == 1) ++rows;
+            // Date, start, end, title: the one date serves as start and end date.
+            texts[Item(CsvItem::StartDate)] = fields[0];
+            texts[Item(CsvItem::StartTime)] = fields[1];
+            texts[Item(CsvItem::EndDate)] = fields[0];
+            texts[Item(CsvItem::EndTime)] = fields[2];
+            texts[Item(CsvItem::Title)] = fields[3];
+            if (ImportRow(texts, pass) && pass == 1) ++rows;
         }
     }
     mDesign.SetModified(false);

@@ -52,6 +52,8 @@ struct SimpleImportResult {
 
 // Called every 100th grid row with the row index and the last row index.
 using ImportProgress = std::function<void(int row, int lastRow)>;
+// Puts the fields of CSV line `index` (0-based) into `fields`.
+using CsvLineSource = std::function<void(int index, std::vector<std::string>& fields)>;
 
 class CsvImporter {
 public:
@@ -60,10 +62,16 @@ public:
     // The dates on screen, if any: they are committed before an import and re-created from
     // the day store afterwards where the import changed their lines.
     void SetView(WorkingSet* view) { mView = view; }
+    // Whether RunImport keeps the lines of an undo step (on by default; a run without a
+    // window to undo in can do without them).
+    void SetCollectUndo(bool collect) { mCollectUndo = collect; }
 
-    // Imports the CSV lines (already split into fields) below the frozen ones, in two
-    // passes: duplicates are removed first, then frames added. Returns the number of rows
-    // that added at least one frame; sets the modified flag when any frame was added.
+    // Imports the CSV lines below the frozen ones, in two passes: duplicates are removed
+    // first, then frames added. Returns the number of rows that added at least one frame;
+    // sets the modified flag when any frame was added.
+    int RunImport(int lineCount, const CsvLineSource& lines, const CsvOptions& options,
+                  const ImportChoices& choices, const ImportProgress& progress = {});
+    // The same for lines already split into fields.
     int RunImport(const std::vector<std::vector<std::string>>& lines, const CsvOptions& options,
                   const ImportChoices& choices, const ImportProgress& progress = {});
 
@@ -76,11 +84,11 @@ public:
     // The steps of a run, for callers that drive rows themselves: BeginRun, then ImportRow
     // for every row in pass 0 and again in pass 1, then FinishRun.
     void BeginRun(const ImportChoices& choices, bool collectUndo);
-    // Skips a row without a valid start date; blanks out other texts that are not valid.
-    // True when pass 1 added at least one frame.
-    bool ImportRow(CsvTexts texts, int pass);
-    // Turns a validated row into day pieces and removes duplicates (pass 0) or adds the
-    // pieces (pass 1). Returns the number of frames added.
+    // Skips a row without a valid start date. True when pass 1 added at least one frame.
+    bool ImportRow(const CsvTexts& texts, int pass);
+    // Turns a row with a valid start date into day pieces and removes duplicates (pass 0)
+    // or adds the pieces (pass 1); a start time, end date or end time that is not valid
+    // counts as blank and takes its default. Returns the number of frames added.
     int RowToPieces(const CsvTexts& texts, int pass);
     // Adds the record line of one piece to the day store.
     void AddPiece(const DayPiece& piece, const std::string& title);
@@ -103,6 +111,7 @@ private:
     Host& mHost;
     Dialogs& mDialogs;
     WorkingSet* mView = nullptr;
+    bool mCollectUndo = true;
     ImportChoices mChoices;
     ImportRunState mState;
     // Dates, times of each slot's lines, parallel to the lines, built when first needed.

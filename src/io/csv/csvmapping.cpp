@@ -49,12 +49,17 @@ bool MapColumn(CsvColumns& importCol, int item, int column, const std::vector<st
     return true;
 }
 
-CsvTexts RowTexts(const std::vector<std::string>& fields, const CsvColumns& importCol) {
-    CsvTexts texts;
+void RowTexts(const std::vector<std::string>& fields, const CsvColumns& importCol, CsvTexts& texts) {
     for (int item = 0; item < kCsvItemCount; ++item) {
         const int column = importCol[item];
         if (column >= 0 && column < static_cast<int>(fields.size())) texts[item] = fields[column];
+        else texts[item].clear();
     }
+}
+
+CsvTexts RowTexts(const std::vector<std::string>& fields, const CsvColumns& importCol) {
+    CsvTexts texts;
+    RowTexts(fields, importCol, texts);
     return texts;
 }
 

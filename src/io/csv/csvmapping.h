@@ -28,6 +28,8 @@ bool MapColumn(CsvColumns& importCol, int item, int column, const std::vector<st
 // Item i's text is the field of its mapped column, empty when unmapped or the row is
 // shorter.
 CsvTexts RowTexts(const std::vector<std::string>& fields, const CsvColumns& importCol);
+// The same into `texts`, reusing its strings' storage.
+void RowTexts(const std::vector<std::string>& fields, const CsvColumns& importCol, CsvTexts& texts);
 
 // How many of `lineCount` CSV lines the grid freezes for `frozenRows`: never every line,
 // since the grid keeps at least one row that scrolls.

@@ -1,0 +1,88 @@
+// The CSV commands of marovelantis-tool, run as a user runs them.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+#include "model/codec.h"
+#include "support/testhost.h"
+
+namespace mv {
+namespace {
+
+class CsvTool : public ::testing::Test {
+protected:
+    // Runs the tool; returns its exit status, with its standard output in `out`.
+    int Run(const std::string& arguments) {
+        std::string command = std::string("\"") + MV_TOOL_PATH + "\" " + arguments + " > \"" +
+                              (folder / "out.txt").string() + "\" 2> \"" + (folder / "err.txt").string() + "\"";
+        int status = std::system(command.c_str());
+        out = test::ReadBytes(folder / "out.txt");
+        err = test::ReadBytes(folder / "err.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string P(const std::string& name) { return "\"" + (folder / name).string() + "\""; }
+
+    test::TempFolder folder;
+    std::string out, err;
+};
+
+TEST_F(CsvTool, ImportThenExportInAnotherOrder) {
+    test::WriteBytes(folder / "empty.MVF", "#Marovelantis=#Marovelantis\r\n#BaseYYYY=34\r\n");
+    test::WriteBytes(folder / "in.csv", Sjis("件名,開始日,開始時刻,終了日,終了時刻\r\n"
+                                             "会議,2024/5/10,9:00,,10:30\r\n"
+                                             "\"Dinner, late\",2024/05/10,22:00,2024/05/11,1:00\r\n"
+                                             "No date,,9:00,,10:00\r\n"));
+    ASSERT_EQ(Run("csv-import " + P("empty.MVF") + " " + P("in.csv") + " " + P("design.MVF")), 0) << err;
+    EXPECT_EQ(out, "2\n");
+
+    ASSERT_EQ(Run("csv-export " + P("design.MVF") + " " + P("out.csv") + " --order 4,0,1,2,3"), 0) << err;
+    EXPECT_EQ(out, "3\n");
+    EXPECT_EQ(test::ReadBytes(folder / "out.csv"), Sjis("件名,開始日,開始時刻,終了日,終了時刻\r\n"
+                                                        "会議,2024/05/10,09:00:00,2024/05/10,10:30:00\r\n"
+                                                        "\"Dinner, late\",2024/05/10,22:00:00,2024/05/11,01:00:00\r\n"));
+
+    ASSERT_EQ(Run("csv-export " + P("design.MVF") + " " + P("day.csv") +
+                  " --no-heading --from 2024/05/10 --to 2024/05/10"),
+              0);
+    EXPECT_EQ(out, "2\n");
+    EXPECT_EQ(test::ReadBytes(folder / "day.csv").substr(0, 10), "2024/05/10");
+}
+
+TEST_F(CsvTool, ImportOptions) {
+    test::WriteBytes(folder / "empty.MVF", "#Marovelantis=#Marovelantis\r\n#BaseYYYY=34\r\n");
+    test::WriteBytes(folder / "rows.csv", "x,2024/06/01,10:00\r\ny,2024/06/02,11:00\r\n");
+    // Nothing frozen, title in column 0, no end columns; kept twice gives two copies.
+    const std::string import = "csv-import " + P("empty.MVF") + " " + P("rows.csv") + " " + P("a.MVF") +
+                               " --frozen 0 --map 1,2,-,-,0";
+    ASSERT_EQ(Run(import), 0) << err;
+    EXPECT_EQ(out, "2\n");
+    ASSERT_EQ(Run("csv-import " + P("a.MVF") + " " + P("rows.csv") + " " + P("b.MVF") +
+                  " --frozen 0 --map 1,2,-,-,0 --dup keep --from 2024/06/02"),
+              0);
+    EXPECT_EQ(out, "1\n");
+    ASSERT_EQ(Run("frames " + P("b.MVF")), 0);
+    EXPECT_EQ(out.substr(0, 40).find("2024/06/01\t10:00\t18:00"), 0u) << out;
+
+    EXPECT_EQ(Run("csv-import " + P("empty.MVF") + " " + P("rows.csv") + " " + P("c.MVF") + " --map -,2,-,-,0"), 1);
+    EXPECT_NE(err.find("開始日はインポートの必須項目です。"), std::string::npos) << err;
+    EXPECT_EQ(Run("csv-import " + P("empty.MVF") + " " + P("rows.csv") + " " + P("c.MVF") + " --dup twice"), 2);
+    EXPECT_EQ(Run("csv-export " + P("empty.MVF") + " " + P("x.csv") + " --order 5,0,1,2,3"), 2);
+}
+
+TEST_F(CsvTool, SimpleImportWritesANewDesign) {
+    test::WriteBytes(folder / "plan.csv", Sjis("簡易インポート タイトル(Week plan)\r\n2023/05/09,07:30,09:00,Early\r\n"));
+    ASSERT_EQ(Run("simple-import " + P("plan.csv") + " " + P("plan.MVF")), 0) << err;
+    EXPECT_EQ(out, "1\n");
+    ASSERT_EQ(Run("info " + P("plan.MVF")), 0);
+    EXPECT_NE(out.find("base_year: 2023\ntitle: Week plan\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("frames: 1\n"), std::string::npos) << out;
+
+    test::WriteBytes(folder / "other.csv", "2023/05/09,07:30,09:00,Early\r\n");
+    EXPECT_EQ(Run("simple-import " + P("other.csv") + " " + P("other.MVF")), 1);
+    EXPECT_NE(err.find("これは Marovelantis のＣＳＶファイルではありません。"), std::string::npos) << err;
+}
+
+}  // namespace
+}  // namespace mv
