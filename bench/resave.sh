@@ -85,7 +85,7 @@ verdict() { awk -v v="$1" -v limit="$2" 'BEGIN { print (v <= limit) ? "met" : "M
 printf '#!/bin/sh\ncp "$1" "$2" && sync "$2"\n' >"$work/cpsync.sh"
 
 summary=()
-printf '\n%-8s %9s %-9s %9s %9s %11s %11s\n' design "size MB" command "time s" "x cp" "peak MB" "x size"
+printf '\n%-8s %9s %-9s %9s %9s %11s %11s\n' design "size MiB" command "time s" "x cp" "peak MiB" "x size"
 for name in year stress; do
   file=$work/$name.MVF
   size=$(stat -c %s "$file")
