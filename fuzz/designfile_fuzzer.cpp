@@ -23,13 +23,25 @@ namespace {
 using namespace mv;
 namespace fs = std::filesystem;
 
-// A folder of this process for the files, in memory when the system has one.
-fs::path WorkFolder() {
-    fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    fs::path folder = base / ("mv-fuzz-design-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    return folder;
-}
+// A folder of this process for the files of one input, in memory when the system has one;
+// removed after the input, since libFuzzer may end the process without destructors.
+class WorkFolder {
+public:
+    WorkFolder() {
+        std::error_code ec;
+        fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+        mPath = base / ("mv-fuzz-design-" + std::to_string(::getpid()));
+        fs::create_directories(mPath);
+    }
+    ~WorkFolder() {
+        std::error_code ec;
+        fs::remove_all(mPath, ec);
+    }
+    const fs::path& Path() const { return mPath; }
+
+private:
+    fs::path mPath;
+};
 
 void WriteFile(const fs::path& path, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -57,8 +69,8 @@ void CommitEveryStoredDate(DesignDocument& design) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fuzz::QuietHost host;
     static fuzz::QuietDialogs dialogs;
-    static const fs::path folder = WorkFolder();
-    const fs::path path = folder / "design.MVF";
+    const WorkFolder folder;
+    const fs::path path = folder.Path() / "design.MVF";
     WriteFile(path, data, size);
 
     FrameIdSource ids(host);
