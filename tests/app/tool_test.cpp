@@ -1,0 +1,260 @@
+// marovelantis-tool's design commands (info, frames, resave, normalize), run as a user runs
+// them: exit status, standard output and error, and the files before and after.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+#include "model/codec.h"
+#include "model/textfile.h"
+#include "support/testhost.h"
+
+namespace mv {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::WriteBytes;
+
+const fs::path kData = MV_TEST_DATA_DIR;
+
+std::set<std::string> Entries(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Stamps and frame ids the tool makes carry its machine's name and the time: they are
+// replaced by placeholders (the id's counter stays) before files are compared.
+std::string Masked(const std::string& bytes) {
+    static const std::regex stamps("(#Priority|#LastUpdate)=[^\r\n]+-[0-9]{2}:[0-9]{2}:[0-9]{2}\r\n");
+    static const std::regex ids("Ci_Cid=[^%\r\n]*-[0-9]{14}-([0-9]{5})%");
+    std::string out = std::regex_replace(bytes, stamps, "$1=<stamp>\r\n");
+    return std::regex_replace(out, ids, "Ci_Cid=<id>-$1%");
+}
+
+class ToolTest : public ::testing::Test {
+protected:
+    // Runs the tool; returns its exit status, with standard output and error kept. They go
+    // to a folder of their own so that the work folder shows exactly what the tool wrote.
+    int Run(const std::vector<std::string>& arguments) {
+        std::string command = std::string("\"") + MV_TOOL_PATH + "\"";
+        for (const std::string& argument : arguments) command += " \"" + argument + "\"";
+        command += " > \"" + (streams / "out.txt").string() + "\" 2> \"" + (streams / "err.txt").string() + "\"";
+        int status = std::system(command.c_str());
+        out = ReadBytes(streams / "out.txt");
+        err = ReadBytes(streams / "err.txt");
+#ifdef _WIN32
+        return status;
+#else
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    }
+
+    std::string Copy(const std::string& golden, const std::string& name) {
+        const std::string bytes = ReadBytes(kData / golden);
+        EXPECT_FALSE(bytes.empty()) << "golden file missing: " << golden;
+        WriteBytes(work / name, bytes);
+        return (work / name).string();
+    }
+
+    test::TempFolder work, streams;
+    std::string out, err;
+};
+
+TEST_F(ToolTest, InfoDescribesTheDesignAndWritesNothing) {
+    const std::string week = Copy("week.MVF", "week.MVF");
+    ASSERT_EQ(Run({"info", week}), 0) << err;
+    EXPECT_EQ(out,
+              "base_year: 2003\n"
+              "title: 番組表・議会中継ソフト\n"
+              "minute_step: 5\n"
+              "holder: PC07-09:15:00\n"
+              "last_update: PC07-09:20:11\n"
+              "record_lines: 11\n"
+              "frames: 9\n");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
+
+    // A design nobody holds, with old short ids: opening it would claim it and renew the
+    // ids; looking at it must not.
+    const std::string legacy = Copy("legacy.MVF", "legacy.MVF");
+    ASSERT_EQ(Run({"info", legacy}), 0) << err;
+    EXPECT_EQ(out,
+              "base_year: 2003\n"
+              "title: 旧い番組表\n"
+              "minute_step: 10\n"
+              "holder: \n"
+              "last_update: \n"
+              "record_lines: 6\n"
+              "frames: 4\n");
+    EXPECT_EQ(ReadBytes(legacy), ReadBytes(kData / "legacy.MVF"));
+    EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"week.MVF", "legacy.MVF"}));
+}
+
+TEST_F(ToolTest, FramesListsEveryFrameInStoreOrder) {
+    const std::string week = Copy("week.MVF", "week.MVF");
+    const std::vector<std::string> lines = {
+        "2003/01/01\t09:00\t12:00\tPC07-20030615093000-00001\t元日特番\t1\n",
+        "2003/02/28\t05:00\t06:00\tPC07-20030615093000-00002\t\t0\n",
+        "2003/03/01\t24:00\t28:59\tPC07-20030615093000-00004\t終夜\t1\n",
+        "2003/07/01\t09:30\t10:15\tPC07-20030615093000-00006\t朝のニュース\t2\n",
+        "2003/07/01\t10:00\t11:00\tPC07-20030615093000-00007\tソフト紹介\t2\n",
+        "2003/07/01\t24:30\t25:30\tPC07-20030615093000-00008\t深夜放送\t1\n",
+        "2003/07/02\t13:00\t14:00\tPC07-20030615093000-00009\t\t0\n",
+        "2003/07/03\t19:00\t21:00\tPC07-20030615093000-00010\t歌番組\t2\n",
+        "2003/12/31\t23:00\t28:30\tPC07-20030615093000-00011\t年越し\t1\n",
+    };
+    auto join = [&](std::size_t from, std::size_t to) {
+        std::string text;
+        for (std::size_t i = from; i < to; ++i) text += lines[i];
+        return text;
+    };
+    struct Case {
+        std::vector<std::string> options;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {{}, join(0, 9)},
+        {{"--from", "2003/07/01", "--to", "2003/07/01"}, join(3, 6)},
+        {{"--from", "2003/07/02"}, join(6, 9)},
+        {{"--to", "2003/02/28"}, join(0, 2)},
+        {{"--to", "2003/07/01", "--from", "2003/3/1"}, join(2, 6)},
+        {{"--from", "2003/08/01", "--to", "2003/07/01"}, ""},
+        {{"--from", "2004/01/01"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.options));
+        std::vector<std::string> arguments = {"frames", week};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(Run(arguments), 0) << err;
+        EXPECT_EQ(out, c.expected);
+        EXPECT_EQ(err, "");
+    }
+    EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
+
+    // Old records: dates shown in the base year, ids as stored, the title derived from the
+    // fields (not the stale stored one), the column record and the leap day left out.
+    const std::string legacy = Copy("legacy.MVF", "legacy.MVF");
+    ASSERT_EQ(Run({"frames", legacy}), 0) << err;
+    EXPECT_EQ(out,
+              "2003/07/01\t09:30\t10:15\tPC03-19990701120000-00007\t議題ソ・\t1\n"
+              "2003/07/01\t11:00\t12:00\tABCDEFGHIJKLMNOPQRST\t\t0\n"
+              "2003/07/01\t12:00\t12:30\tABCDEFGHIJKLMNOPQRSTU\t\t0\n"
+              "2003/07/02\t13:00\t14:00\tA1\t\t0\n");
+    EXPECT_EQ(ReadBytes(legacy), ReadBytes(kData / "legacy.MVF"));
+    EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"week.MVF", "legacy.MVF"}));
+}
+
+TEST_F(ToolTest, ResaveWritesOnlyTheOutputWithNewStamps) {
+    const std::string week = Copy("week.MVF", "week.MVF");
+    const std::string target = (work / "out.MVF").string();
+    ASSERT_EQ(Run({"resave", week, target}), 0) << err;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
+    EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"week.MVF", "out.MVF"}));
+
+    const std::vector<std::string> saved = SplitLines(ReadBytes(target));
+    const std::vector<std::string> golden = SplitLines(ReadBytes(kData / "week.MVF"));
+    ASSERT_EQ(saved.size(), golden.size());
+    EXPECT_TRUE(std::regex_match(saved[1], std::regex("#Priority=.+-[0-9]{2}:[0-9]{2}:[0-9]{2}"))) << saved[1];
+    EXPECT_TRUE(std::regex_match(saved[2], std::regex("#LastUpdate=.+-[0-9]{2}:[0-9]{2}:[0-9]{2}"))) << saved[2];
+    // Everything else byte for byte, line ends and length included.
+    EXPECT_EQ(Masked(ReadBytes(target)), Masked(ReadBytes(kData / "week.MVF")));
+
+    // Old ids are renewed as opening renews them; nothing else changes.
+    const std::string legacy = Copy("legacy.MVF", "legacy.MVF");
+    ASSERT_EQ(Run({"resave", legacy, target}), 0) << err;
+    EXPECT_EQ(Masked(ReadBytes(target)), Masked(ReadBytes(kData / "legacy.opened.MVF")));
+    EXPECT_EQ(ReadBytes(legacy), ReadBytes(kData / "legacy.MVF"));
+}
+
+TEST_F(ToolTest, NormalizeRewritesEveryFrameFromItsRecord) {
+    const std::string legacy = Copy("legacy.MVF", "legacy.MVF");
+    const std::string target = (work / "normal.MVF").string();
+    ASSERT_EQ(Run({"normalize", legacy, target}), 0) << err;
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(Masked(ReadBytes(target)), Masked(ReadBytes(kData / "legacy.normalized.MVF")));
+    EXPECT_EQ(ReadBytes(legacy), ReadBytes(kData / "legacy.MVF"));
+    EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"legacy.MVF", "normal.MVF"}));
+
+    // A design already in the program's own form comes out as it went in.
+    const std::string week = Copy("week.MVF", "week.MVF");
+    ASSERT_EQ(Run({"normalize", week, target}), 0) << err;
+    EXPECT_EQ(Masked(ReadBytes(target)), Masked(ReadBytes(kData / "week.MVF")));
+}
+
+TEST_F(ToolTest, AFileThatIsNoDesignIsRefusedWithTheMessage) {
+    const std::string other = (work / "notes.txt").string();
+    WriteBytes(other, "just some notes\r\n");
+    const std::string target = (work / "out.MVF").string();
+    const std::string foreign =
+        "これは Marovelantis のデータファイルではありません。\n\n\n     PATH = " + other + "\n\n\n";
+    const std::vector<std::vector<std::string>> commands = {
+        {"info", other}, {"frames", other}, {"resave", other, target}, {"normalize", other, target}};
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command[0]);
+        EXPECT_EQ(Run(command), 1);
+        EXPECT_EQ(err, foreign);
+        EXPECT_EQ(out, "");
+        EXPECT_EQ(Entries(work.Path()), std::set<std::string>{"notes.txt"});
+    }
+
+    const std::string missing = (work / "missing.MVF").string();
+    EXPECT_EQ(Run({"info", missing}), 1);
+    EXPECT_EQ(err, "Marovelantis のデータファイルが存在しません。\n\n\n     PATH = " + missing + "\n\n\n");
+    EXPECT_EQ(Run({"resave", missing, target}), 1);
+    EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(ToolTest, BadUsageExitsWithTwo) {
+    const std::string week = Copy("week.MVF", "week.MVF");
+    const std::string target = (work / "out.MVF").string();
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"explode", week},
+        {"info"},
+        {"info", week, week},
+        {"frames"},
+        {"frames", week, "--from"},
+        {"frames", week, "--from", "2003/02/30"},
+        {"frames", week, "--to", "yesterday"},
+        {"frames", week, "--at", "2003/07/01"},
+        {"info", week, "--from", "2003/07/01"},
+        {"resave", week},
+        {"resave", week, target, target},
+        {"normalize"},
+        {"normalize", week, target, "--to", "2003/07/01"},
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        EXPECT_EQ(Run(arguments), 2);
+        EXPECT_NE(err.find("usage:"), std::string::npos) << err;
+        EXPECT_EQ(out, "");
+        EXPECT_EQ(Entries(work.Path()), std::set<std::string>{"week.MVF"});
+    }
+    EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
+}
+
+TEST_F(ToolTest, AFailedWriteIsReportedNotSilent) {
+    const std::string week = Copy("week.MVF", "week.MVF");
+    const fs::path taken = work / "taken.MVF";
+    fs::create_directory(taken);
+    EXPECT_EQ(Run({"resave", week, taken.string()}), 1);
+    EXPECT_EQ(err, "ファイルの書き込みに失敗しました。\n\n\n     PATH = " + taken.string() + "\n\n\n");
+    EXPECT_TRUE(fs::is_directory(taken));
+    EXPECT_EQ(Entries(work.Path()), (std::set<std::string>{"week.MVF", "taken.MVF"})) << "no temporary left";
+    EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
+}
+
+}  // namespace
+}  // namespace mv
