@@ -4,6 +4,9 @@
 #include <QCheckBox>
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -12,6 +15,8 @@
 
 #include "app/window/timetablewindow.h"
 #include "app/window/toolpanel.h"
+#include "app/window/startdatepicker.h"
+#include "view/timetableview.h"
 #include "model/settings.h"
 #include "support/testhost.h"
 
@@ -85,6 +90,7 @@ private slots:
         QCOMPARE(QString::fromStdString(window.Session().Design().Path().string()),
                  QString::fromStdString(g.design.string()));
         QVERIFY(g.dialogs.shown.empty());
+        QCOMPARE(window.Session().View().start, (Date{2003, 7, 1}));
         QCOMPARE(window.Boxes().at(0).size(), std::size_t(1));  // the 07/01 frame is in view
         window.Session().SetModified(false);
     }
@@ -197,6 +203,64 @@ private slots:
         QVERIFY(std::filesystem::exists(f.folder / "plan design.sha"));
         QVERIFY(f.window->close());
         QVERIFY(!std::filesystem::exists(f.folder / "plan design.sha"));  // the last sharer removes it
+    }
+
+    void holdingWeekBackStepsSevenDaysAtEachTickAndRebuildsOnRelease() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        QPushButton* back = f.window->Tools()->Btn_KikanDw7;
+        emit back->pressed();
+        QVERIFY(f.window->Navigation().DateTimerRunning());
+        QVERIFY(!f.window->Session().Working().CommitAllowed());
+        f.window->Navigation().DateTimerTimer();
+        f.window->Navigation().DateTimerTimer();
+        QCOMPARE(f.window->Session().View().start, (Date{2003, 6, 17}));
+        emit back->released();
+        QVERIFY(!f.window->Navigation().DateTimerRunning());
+        QVERIFY(f.window->Session().Working().CommitAllowed());
+        QCOMPARE(f.window->Layout().Columns().front().date, (Date{2003, 6, 17}));
+        auto* bar = f.window->findChild<QScrollBar*>(QStringLiteral("sbarDate"));
+        QCOMPARE(bar->value(), 167);  // 17 June is day 168 of 2003
+    }
+
+    void dateBarMovesTheViewOnlyWhenTheThumbIsReleased() {
+        Fixture f(OpenNothing());
+        auto* bar = f.window->findChild<QScrollBar*>(QStringLiteral("sbarDate"));
+        bar->setSliderDown(true);
+        bar->setValue(10);
+        QTest::qWait(30);
+        QCOMPARE(f.window->Session().View().start, (Date{2003, 7, 1}));
+        bar->setSliderDown(false);
+        emit bar->sliderReleased();
+        QTRY_COMPARE(f.window->Session().View().start, (Date{2003, 1, 11}));
+    }
+
+    void pickedYearIsIgnored() {
+        Fixture f(OpenNothing());
+        auto* picker = f.window->findChild<TfrmTimeTable_03*>(QStringLiteral("TfrmTimeTable_03"));
+        QVERIFY(picker);
+        QTimer::singleShot(0, picker, [picker] {
+            picker->Picker()->setDate(QDate(2030, 5, 1));
+            picker->accept();
+        });
+        f.window->Navigation().PickStartDate();
+        QCOMPARE(f.window->Session().View().start, (Date{2003, 5, 1}));
+    }
+
+    void pressingTheBottomStripScrollsUpOnTheLeftAndDownOnTheRight() {
+        Fixture f(OpenNothing());
+        QScrollBar* vertical = f.window->View()->ScrollBox()->verticalScrollBar();
+        vertical->setValue(600);
+        auto* strip = f.window->findChild<QWidget*>(QStringLiteral("pnlBaseBottom"));
+        QTest::mousePress(strip, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        f.window->Navigation().VertHorzTimerTimer();
+        QVERIFY(vertical->value() < 600);
+        QTest::mouseRelease(strip, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        const int afterUp = vertical->value();
+        QTest::mousePress(strip, Qt::LeftButton, Qt::NoModifier, QPoint(strip->width() - 3, 2));
+        f.window->Navigation().VertHorzTimerTimer();
+        QVERIFY(vertical->value() > afterUp);
+        QTest::mouseRelease(strip, Qt::LeftButton, Qt::NoModifier, QPoint(strip->width() - 3, 2));
     }
 
     void settingsAreWrittenAtClose() {

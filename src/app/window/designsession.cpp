@@ -10,6 +10,7 @@
 #include "platform/filechooser.h"
 #include "platform/host.h"
 #include "view/geometry/displaytype.h"
+#include "view/geometry/yeardates.h"
 
 namespace mv {
 
@@ -95,15 +96,7 @@ void DesignSession::SetDesignPath(const std::string& path) {
     mSettings.Path_Design = FromUtf8(path);
 }
 
-void DesignSession::RebaseStartDate() {
-    const int year = mDesign.BaseYear();
-    if (IsValidDate(year, mView.start.month, mView.start.day)) {
-        mView.start.year = year;
-    } else {
-        Date next = AddDays(mView.start, 1);
-        mView.start = {year, next.month, next.day};
-    }
-}
+void DesignSession::RebaseStartDate() { mView.start = RebaseIntoYear(mView.start, mDesign.BaseYear()); }
 
 void DesignSession::LoadViewRange() {
     mContext.baseYear = mDesign.BaseYear();
@@ -118,6 +111,9 @@ void DesignSession::OpenFile(const std::string& path, bool rebuild) {
     std::optional<int> row;
     if (!IsCsvPath(path)) {
         if (!path.empty() && mDesign.CheckDesignFile(PathFromText(path))) {
+            // Saving renews the holder and forgets the held file, so leave the old side file
+            // here rather than count as a sharer of a design no longer open.
+            if (!mDesign.Path().empty() && mDesign.Path() != PathFromText(path)) mSharing->Register(mDesign.Path(), false);
             SetDesignPath(path);
             mDesign.OpenDesignFile(PathFromText(path));
         }

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/window/datestrip.h"
 #include "app/window/toolpanel.h"
 #include "model/codec.h"
 #include "model/windowplacement.h"
@@ -66,8 +67,11 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     mTools = new ToolPanel(central);
     mView = new TimetableView(central);
     column->addWidget(mTools);
+    mStrip = new DateStrip(central);
     column->addWidget(mView, 1);
+    column->addWidget(mStrip);
     setCentralWidget(central);
+    mNavigation = std::make_unique<DateNavigation>(*this, *mTools, *mView, *mStrip);
     setStyleSheet(QStringLiteral("QMainWindow { background: #c0c0c0; }"));
 
     BuildMenus();
@@ -220,10 +224,6 @@ void TfrmTimeTable_01::ConnectTools() {
     connect(t->Cmb_BaseYYYY, &QComboBox::activated, this, [this](int index) {
         if (!mProgramChangesLists) mSession.ChangeBaseYear(index);
     });
-    connect(t->Btn_KikanDw1, &QPushButton::clicked, this, [this] { StepDays(-1); });
-    connect(t->Btn_KikanUp1, &QPushButton::clicked, this, [this] { StepDays(+1); });
-    connect(t->Btn_KikanDw7, &QPushButton::clicked, this, [this] { StepDays(-7); });
-    connect(t->Btn_KikanUp7, &QPushButton::clicked, this, [this] { StepDays(+7); });
     connect(t->Btn_Open, &QPushButton::clicked, this, [this] { mSession.OpenCommand(); });
     connect(t->Btn_Save, &QPushButton::clicked, this, [this] { mSession.SaveCommand(false); });
     t->Btn_EditKind->setEnabled(false);
@@ -294,6 +294,7 @@ void TfrmTimeTable_01::RebuildView() {
         mTools->Edt_BaseMMDD->setText(Text(ToUtf8(StartDateBoxText(mSession.View().start))));
         RefreshLayout();
     }
+    mNavigation->PositionDateBar();
     mRebuilding = false;
 }
 
@@ -336,14 +337,10 @@ void TfrmTimeTable_01::SetDisplayType(int type) {
     RebuildView();
 }
 
-void TfrmTimeTable_01::SetStartDate(const Date& date) {
-    if (date == mSession.View().start) return;
-    mSession.CommitView();
-    mSession.View().start = date;
+void TfrmTimeTable_01::PreviewView() {
+    // Until the quick outline drawing is in place, a preview is a rebuild that stores nothing.
     RebuildView();
 }
-
-void TfrmTimeTable_01::StepDays(int days) { SetStartDate(AddDays(mSession.View().start, days)); }
 
 void TfrmTimeTable_01::ScrollToEarliestOrSelected() {
     if (auto start = EarliestStart(mBoxes)) mView->ScrollToY(mLayout.ScrollYForStart(*start));

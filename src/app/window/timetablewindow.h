@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/window/datenavigation.h"
 #include "app/window/designsession.h"
 #include "model/holidaytable.h"
 #include "platform/qtdialogs.h"
@@ -21,14 +22,15 @@ namespace mv {
 class TimetableView;
 class ToolPanel;
 
-class TfrmTimeTable_01 : public QMainWindow, public SessionListener {
+class TfrmTimeTable_01 : public QMainWindow, public SessionListener, public NavigationHost {
 public:
     // The seams are given by the program (real ones) or by tests (scripted ones).
     TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& files, std::filesystem::path settingsPath,
                      std::string parameter = {});
     ~TfrmTimeTable_01() override;
 
-    DesignSession& Session() { return mSession; }
+    DesignSession& Session() override { return mSession; }
+    DateNavigation& Navigation() { return *mNavigation; }
     ToolPanel* Tools() { return mTools; }
     TimetableView* View() { return mView; }
     const ViewLayout& Layout() const { return mLayout; }
@@ -44,6 +46,9 @@ public:
     void DesignStateChanged() override;
     void ScrollToRow(int row) override;
     void BringToFront() override;
+    // NavigationHost
+    void PreviewView() override;
+    int ScrollStep() const override { return std::max(1, mLayout.Metrics().fontPixelHeight); }
     void FramesChanged() override;
     void SetBusy(bool busy) override;
     bool IsBusy() const override { return mBusyDepth > 0; }
@@ -64,8 +69,6 @@ private:
     void RefreshLayout();
     void Redraw();
     void SetDisplayType(int type);
-    void SetStartDate(const Date& date);
-    void StepDays(int days);
     void ScrollToEarliestOrSelected();
     void UpdateClock();
     ReferenceFont MeasureReferenceFont() const;
@@ -84,6 +87,8 @@ private:
 
     ToolPanel* mTools = nullptr;
     TimetableView* mView = nullptr;
+    class DateStrip* mStrip = nullptr;
+    std::unique_ptr<DateNavigation> mNavigation;
     QLabel* mToday = nullptr;
     QMenu* mFileMenu = nullptr;
     QMenu* mOptionMenu = nullptr;
