@@ -285,20 +285,20 @@ bool CsvImporter::SimpleImport(const std::filesystem::path& path, const ImportCh
     int rows = 0;
     std::vector<std::string> fields;
     CsvTexts texts;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (const std::string& line : *lines) {
-            SplitCsvLine(line, fields);
-            if (fields.size() <= 3) continue;
-            std::string_view first = Trim(fields[0]);
-            if (first.empty() || first.front() < '0' || first.front() > '9') continue;
-            // Date, start, end, title: the one date serves as start and end date.
-            texts[Item(CsvItem::StartDate)] = fields[0];
-            texts[Item(CsvItem::StartTime)] = fields[1];
-            texts[Item(CsvItem::EndDate)] = fields[0];
-            texts[Item(CsvItem::EndTime)] = fields[2];
-            texts[Item(CsvItem::Title)] = fields[3];
-            if (ImportRow(texts, pass) && pass == 1) ++rows;
-        }
+    // The design is empty, so the pass that removes duplicates would find none: only the
+    // adding pass runs.
+    for (const std::string& line : *lines) {
+        SplitCsvLine(line, fields);
+        if (fields.size() <= 3) continue;
+        std::string_view first = Trim(fields[0]);
+        if (first.empty() || first.front() < '0' || first.front() > '9') continue;
+        // Date, start, end, title: the one date serves as start and end date.
+        texts[Item(CsvItem::StartDate)] = fields[0];
+        texts[Item(CsvItem::StartTime)] = fields[1];
+        texts[Item(CsvItem::EndDate)] = fields[0];
+        texts[Item(CsvItem::EndTime)] = fields[2];
+        texts[Item(CsvItem::Title)] = fields[3];
+        if (ImportRow(texts, 1)) ++rows;
     }
     mDesign.SetModified(false);
     if (mView) mView->LoadView();
@@ -309,12 +309,13 @@ bool CsvImporter::SimpleImport(const std::filesystem::path& path, const ImportCh
         const std::string& firstLine = lines->front();
         std::size_t at = FindText(firstLine, kTitleMark);
         if (at != std::string::npos) {
-            std::string_view title = std::string_view(firstLine).substr(at + kTitleMark.size());
+            std::string_view title = Trim(std::string_view(firstLine).substr(at + kTitleMark.size()));
             std::size_t open = title.find('(');
             if (open != std::string_view::npos) {
                 title.remove_prefix(open + 1);
                 if (!title.empty() && title.back() == ')') title.remove_suffix(1);
             }
+            // Blanks around the title would be lost in the design file anyway.
             mDesign.SetTitle(std::string(Trim(title)));
         }
         mDesign.SetBaseYearIndex(mState.earliestPiece.year - kFirstBaseYear);
