@@ -33,23 +33,30 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
+namespace {
+// True when position i starts a character. The bytes before it that could be lead bytes
+// pair up as lead and trail from the last byte that cannot be a lead byte; an odd run means
+// the byte before i is a lead byte and i its trail byte.
+bool StartsCharacter(std::string_view line, std::size_t i) {
+    std::size_t run = 0;
+    while (run < i && IsLeadByte(static_cast<unsigned char>(line[i - run - 1]))) ++run;
+    return run % 2 == 0;
+}
+}  // namespace
+
 std::size_t FindKey(std::string_view line, std::string_view upperNeedle, std::size_t from) {
     if (upperNeedle.empty()) return std::string_view::npos;
     const char first = upperNeedle.front();
+    const char lowerFirst = (first >= 'A' && first <= 'Z') ? static_cast<char>(first - 'A' + 'a') : first;
     const std::size_t n = upperNeedle.size();
-    std::size_t i = 0;
-    // Walk character by character from the start so that trail bytes are never taken for
-    // the start of a key.
-    while (i < from && i < line.size()) i += CharLength(line, i);
-    for (; i + n <= line.size(); i += CharLength(line, i)) {
-        if (Upper(line[i]) != first) continue;
+    // Candidates are found byte by byte and only then checked to start a character, which
+    // keeps the scan a tight loop: keys are ASCII, so a match never holds a lead byte.
+    for (std::size_t i = from; i + n <= line.size(); ++i) {
+        const char c = line[i];
+        if (c != first && c != lowerFirst) continue;
         std::size_t k = 1;
         while (k < n && Upper(line[i + k]) == upperNeedle[k]) ++k;
-        if (k == n) {
-            // The matched bytes must not end in the middle of a double-byte character:
-            // keys are ASCII, so any lead byte inside would have failed to match already.
-            return i;
-        }
+        if (k == n && StartsCharacter(line, i)) return i;
     }
     return std::string_view::npos;
 }
