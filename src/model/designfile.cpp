@@ -256,6 +256,12 @@ bool DesignDocument::SaveDesignFile(const std::filesystem::path& path, bool newS
     return written;
 }
 
+bool DesignDocument::SaveUnheldCopy(const std::filesystem::path& path) {
+    mLastUpdate = ProcessStamp(mHost);
+    mHolder.clear();
+    return SaveDesignFile(path, false);
+}
+
 void DesignDocument::ReleaseHold(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return;

@@ -47,6 +47,9 @@ public:
     // Writes header and every slot's lines; with new stamps renews holder and last update
     // first. False, with a message naming the path, when the file could not be written.
     bool SaveDesignFile(const std::filesystem::path& path, bool newStamps);
+    // Writes the design as a copy nobody holds: a new last-update stamp and an empty holder
+    // line, so the next opener claims it (for tools that write a file and end).
+    bool SaveUnheldCopy(const std::filesystem::path& path);
     // Unregisters from shared mode and, when this instance holds the file, empties its
     // holder line.
     void ReleaseHold(const std::filesystem::path& path);

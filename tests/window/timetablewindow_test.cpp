@@ -150,6 +150,19 @@ private slots:
         QVERIFY(!f.window->Session().Modified());
     }
 
+    void openingAnotherDesignReleasesTheOneLeftAfterASave() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        f.window->Session().SetModified(true);
+        QVERIFY(f.window->Session().SaveCommand(true));
+        QVERIFY(ReadBytes(f.design).find("#Priority=PC01-") != std::string::npos);
+        const auto other = f.folder / "other.MVF";
+        WriteBytes(other, kDesign);
+        f.window->Session().OpenFile(other.string(), true);
+        QVERIFY(ReadBytes(f.design).find("#Priority=\r\n") != std::string::npos);
+        QVERIFY(f.dialogs.shown.empty());
+    }
+
     void saveAsAddsTheDesignExtension() {
         Fixture f(OpenNothing());
         f.files.answer = (f.folder / "plan").string();

@@ -9,6 +9,7 @@
 
 #include "app/tool/consoledialogs.h"
 #include "app/tool/csvcommands.h"
+#include "app/tool/rendercommand.h"
 #include "model/codec.h"
 #include "model/designfile.h"
 #include "model/identity.h"
@@ -31,7 +32,8 @@ const char* const kUsage =
     "                         [--order 4,0,1,2,3]\n"
     "       marovelantis-tool csv-import DESIGN IN.csv OUT.MVF [--map SD,ST,ED,ET,TITLE] [--dup skip|replace|keep]\n"
     "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
-    "       marovelantis-tool simple-import IN.csv OUT.MVF\n";
+    "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
+    "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
 
 struct UsageError {
     std::string what;
@@ -118,7 +120,8 @@ public:
         return 0;
     }
 
-    int Save(const std::string& out) { return mDesign.SaveDesignFile(out, true) ? 0 : 1; }
+    // The copy is left unheld: the tool ends at once and must not leave the file looking in use.
+    int Save(const std::string& out) { return mDesign.SaveUnheldCopy(out) ? 0 : 1; }
 
     // Every date's record lines rebuilt from their frames, as a commit of the whole year.
     void Normalize() {
@@ -143,6 +146,7 @@ int Run(int argc, char** argv) {
     if (argc < 2) throw UsageError{"no command"};
     const std::string command = argv[1];
     if (auto status = RunCsvCommand(argc, argv, kUsage)) return *status;
+    if (auto status = RunRenderCommand(argc, argv, kUsage)) return *status;
     Tool tool;
     if (command == "info" || command == "frames") {
         Arguments args = ParseArguments(argc, argv, command == "frames" ? std::vector<std::string>{"--from", "--to"}

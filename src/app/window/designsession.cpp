@@ -111,9 +111,10 @@ void DesignSession::OpenFile(const std::string& path, bool rebuild) {
     std::optional<int> row;
     if (!IsCsvPath(path)) {
         if (!path.empty() && mDesign.CheckDesignFile(PathFromText(path))) {
-            // Saving renews the holder and forgets the held file, so leave the old side file
-            // here rather than count as a sharer of a design no longer open.
-            if (!mDesign.Path().empty() && mDesign.Path() != PathFromText(path)) mSharing->Register(mDesign.Path(), false);
+            // A save renews the holder stamp and forgets the held file, so the design being
+            // left is released here: otherwise it would stay marked as in use by this
+            // instance, and this instance would stay listed as one of its sharers.
+            if (!mDesign.Path().empty() && mDesign.Path() != PathFromText(path)) mDesign.ReleaseHold(mDesign.Path());
             SetDesignPath(path);
             mDesign.OpenDesignFile(PathFromText(path));
         }
