@@ -159,6 +159,12 @@ bool DesignDocument::ParseLines(std::vector<std::string>& lines, bool renewIds) 
             mStore.Slot(SlotOfDate(date)).push_back(std::move(line));
             continue;
         }
+        if (FindValue(line, "Ci_CDate", kSep)) {
+            // A record whose date cannot be read belongs to no day; it is kept and written
+            // back rather than lost with the next save.
+            mUnplacedLines.push_back(std::move(line));
+            continue;
+        }
         int number = 0;
         if (GetInt(line, "#BaseYYYY", kPlain, number)) SetBaseYearIndex(number);
         else if (GetText(line, "#Priority", kPlain, mHolder)) {
@@ -171,6 +177,7 @@ bool DesignDocument::ParseLines(std::vector<std::string>& lines, bool renewIds) 
 
 std::optional<std::vector<std::string>> DesignDocument::ReadForOpening(const std::filesystem::path& path) {
     mStore.Clear();
+    mUnplacedLines.clear();
     ResetDesignValues();
     auto lines = ReadLines(path, mHost);
     if (!lines)
@@ -188,6 +195,7 @@ bool DesignDocument::ReadDesignFile(const std::filesystem::path& path, bool rene
 
 bool DesignDocument::OpenDesignFile(const std::filesystem::path& path) {
     mStore.Clear();
+    mUnplacedLines.clear();
     if (path.empty()) return false;
     if (!mHeldPath.empty()) ReleaseHold(mHeldPath);
     mHeldPath = path;
@@ -233,11 +241,12 @@ void DesignDocument::VisitFileLines(Visit visit) const {
     visit(IntItem("#MoveMM", mMinuteStepIndex));
     for (int slot = 0; slot < kSlotCount; ++slot)
         for (const std::string& line : mStore.Slot(slot)) visit(line);
+    for (const std::string& line : mUnplacedLines) visit(line);
 }
 
 std::vector<std::string> DesignDocument::BuildFileLines() const {
     std::vector<std::string> lines;
-    lines.reserve(6 + mStore.LineCount());
+    lines.reserve(6 + mStore.LineCount() + mUnplacedLines.size());
     VisitFileLines([&](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }

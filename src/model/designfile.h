@@ -109,6 +109,7 @@ private:
     FrameIdSource& mIds;
     SharingHooks* mHooks = nullptr;
     LineStore mStore;
+    std::vector<std::string> mUnplacedLines;  // records whose date cannot be read
     std::filesystem::path mPath;
     bool mModified = false;
     int mBaseYearIndex = 0;

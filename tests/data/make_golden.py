@@ -153,6 +153,7 @@ def legacy():
         r_leap,  # slot of 02/29
         l_old_year, r_column, r_id20, l_id21,  # slot of 07/01, in file order
         r_short,  # slot of 07/02
+        l_bad_date,  # no day to belong to: kept as read, after every day
     ])
 
     # Every frame of the base year rebuilt from its record: canonical items, defaults for what
@@ -166,6 +167,7 @@ def legacy():
         record("2003/07/01", new_id(4), 1100, 1200, yellow, "", rpos=25, fixed=True),
         record("2003/07/01", "ABCDEFGHIJKLMNOPQRSTU", 1200, 1230, yellow, ""),
         record("2003/07/02", new_id(1), 1300, 1400, yellow, ""),
+        l_bad_date,
     ])
 
 
