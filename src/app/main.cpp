@@ -8,24 +8,12 @@
 #include "model/settings.h"
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
-
-namespace {
-
-// The design's fonts are named as on Windows; IPA Gothic and IPA Mincho have the same
-// metrics and stand in for them.
-void SubstituteFonts() {
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")});
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝")});
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-}
-
-}  // namespace
+#include "view/fonts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("マロベランティス"));
-    SubstituteFonts();
+    mv::SubstituteFonts();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ ゴシック"), 9));
 
     mv::SystemHost host(QCoreApplication::applicationDirPath().toStdString());

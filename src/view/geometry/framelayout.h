@@ -11,12 +11,29 @@
 
 namespace mv {
 
+// What a field of a frame drew, for hit-testing and the selection outline.
+struct FieldBox {
+    PixelRect textBox;    // left, top, right, bottom of the drawn text
+    int topMargin = 0;
+    int charWidth = 0;    // of the field's font
+    int lineHeight = 0;
+    int lineCount = 0;    // lines drawn
+    int widthChars = 0;   // width of the text area in characters
+    std::string wrapped;  // the wrapped lines joined by 0x7F
+    bool drewText() const { return lineCount > 0; }
+};
+
 struct FrameBox {
     TCInf* frame = nullptr;
     int start = 0, end = 0;  // HHMM as displayed
     PixelRect rect;          // drawing rectangle after adjustment (band excluded)
     int linearTop = 0, linearBottom = 0;
     bool valid = false;      // both times map into the grid
+    // Side-by-side placement (see placement.h): lane 0 uses the whole area, lanes 1..count
+    // share it; span is the number of lanes the frame covers after widening.
+    int lane = 0, laneCount = 1, laneSpan = 1;
+    int leftPri = 0;         // the order used for the lanes (a compacted frame takes its neighbour's)
+    std::vector<FieldBox> fields;  // one per field of the frame, filled when it is drawn
 };
 
 using DayBoxes = std::vector<FrameBox>;

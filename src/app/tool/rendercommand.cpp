@@ -1,0 +1,145 @@
+#include "app/tool/rendercommand.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/tool/consoledialogs.h"
+#include "model/designfile.h"
+#include "model/identity.h"
+#include "model/textfile.h"
+#include "platform/systemhost.h"
+#include "view/fonts.h"
+#include "view/geometry/displaytype.h"
+#include "view/snapshot.h"
+
+namespace mv {
+
+namespace {
+
+struct RenderArguments {
+    std::string design, out;
+    std::optional<Date> start;
+    int type = kDefaultDisplayType;
+    int width = 1920, height = 1080;
+};
+
+// The arguments, or nothing with the usage error in `error`.
+std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) {
+    RenderArguments args;
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg.rfind("--", 0) != 0) {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg != "--start" && arg != "--type" && arg != "--width" && arg != "--height") {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        }
+        if (i + 1 >= argc) {
+            error = arg + " needs a value";
+            return std::nullopt;
+        }
+        options[arg] = argv[++i];
+    }
+    if (positional.size() != 2) {
+        error = "render takes a design file and an output PNG file";
+        return std::nullopt;
+    }
+    args.design = positional[0];
+    args.out = positional[1];
+    auto number = [&](const std::string& name, int low, int high, int& value) {
+        auto it = options.find(name);
+        if (it == options.end()) return true;
+        try {
+            std::size_t used = 0;
+            value = std::stoi(it->second, &used);
+            if (used == it->second.size() && value >= low && value <= high) return true;
+        } catch (const std::exception&) {
+        }
+        error = name + " needs a number from " + std::to_string(low) + " to " + std::to_string(high);
+        return false;
+    };
+    if (!number("--type", 0, kDisplayTypeCount - 1, args.type) || !number("--width", 200, 20000, args.width) ||
+        !number("--height", 200, 20000, args.height))
+        return std::nullopt;
+    if (auto it = options.find("--start"); it != options.end()) {
+        args.start = ParseDate(it->second);
+        if (!args.start) {
+            error = "--start needs a date YYYY/MM/DD, not " + it->second;
+            return std::nullopt;
+        }
+    }
+    return args;
+}
+
+int Render(const RenderArguments& args, char** argv) {
+    // No display is needed: the offscreen platform draws into memory.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    SubstituteFonts();
+
+    SystemHost host;
+    ConsoleDialogs dialogs;
+    FrameIdSource ids(host);
+    DesignDocument design(host, dialogs, ids);
+    if (!design.CheckDesignFile(args.design) || !design.ReadDesignFile(args.design, false)) return 1;
+
+    const ClockTime now = host.Now();
+    const Date today{now.year, now.month, now.day};
+    SnapshotRequest request;
+    request.start = args.start.value_or(today);
+    request.displayType = args.type;
+    request.sizes.windowWidth = args.width;
+    request.sizes.screenWidth = args.width;
+    request.sizes.screenHeight = args.height;
+    request.today = today;
+
+    ViewSnapshot snapshot(design.Store(), design.BaseYear());
+    snapshot.Build(request);
+    QImage image = snapshot.Image();
+    if (image.isNull()) {
+        std::cerr << "marovelantis-tool: the image is too large to be made\n";
+        return 1;
+    }
+    // Encoded in memory, then written as every file of the program is: whole or not at all.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) {
+        std::cerr << "marovelantis-tool: cannot encode the image: " << writer.errorString().toStdString() << '\n';
+        return 1;
+    }
+    const bool written = WriteFileAtomically(args.out, host, [&](LineWriter& out) {
+        out.Bytes(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    });
+    if (!written) {
+        std::cerr << "marovelantis-tool: cannot write " << args.out << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<int> RunRenderCommand(int argc, char** argv, const char* usage) {
+    if (argc < 2 || std::string(argv[1]) != "render") return std::nullopt;
+    std::string error;
+    auto args = Parse(argc, argv, error);
+    if (!args) {
+        std::cerr << "marovelantis-tool: " << error << '\n' << usage;
+        return 2;
+    }
+    return Render(*args, argv);
+}
+
+}  // namespace mv

@@ -1,0 +1,69 @@
+#include "view/snapshot.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "view/geometry/displaytype.h"
+#include "view/geometry/packtiming.h"
+#include "view/geometry/placement.h"
+
+namespace mv {
+
+ReferenceFont MeasureReferenceFont() {
+    QFont font(MinchoFontName());
+    font.setPointSize(10);
+    // The stand-in fonts report a taller line than the character cell the sizes derive
+    // from; the pixel size is that cell.
+    ReferenceFont reference;
+    reference.pixelHeight = std::max(1, QFontInfo(font).pixelSize());
+    reference.charHeight = reference.pixelHeight;
+    reference.charWidth = std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char('A')));
+    return reference;
+}
+
+ViewSnapshot::ViewSnapshot(LineStore& store, int baseYear) : mStore(store) { mContext.baseYear = baseYear; }
+
+void ViewSnapshot::Build(const SnapshotRequest& request) {
+    const int type = NormalizeDisplayType(request.displayType);
+    const Date start = RebaseIntoYear(request.start, mContext.baseYear);
+    const ViewMetrics metrics = ComputeMetrics(MeasureReferenceFont(), type, request.sizes.windowWidth, false);
+    mLayout.Build(start, type, EffectiveScale(type, request.scale), metrics, request.sizes);
+
+    mContext.defaults.baseFontHeight = metrics.fontPixelHeight;
+    mContext.defaults.backgroundColour = request.defaultFill;
+    mWorking = std::make_unique<WorkingSet>(mStore, mContext);
+    mWorking->Build(start, static_cast<int>(mLayout.Columns().size()));
+    mWorking->LoadView();
+    mDays.assign(mWorking->ColumnCount(), {});
+    for (int c = 0; c < mWorking->ColumnCount(); ++c) {
+        FrameList& frames = mWorking->Column(c).frames;
+        if (request.editKind == 1) ApplyPackTiming(frames);
+        mDays[c] = OrderedBoxes(frames);
+    }
+    LayOutFrames(mLayout, mDays, request.framePlacement);
+
+    mHolidays = request.holidays;
+    mOptions = PaintOptions{};
+    mOptions.timeDisplay = request.timeDisplay;
+    mOptions.dateDisplay = request.dateDisplay;
+    mOptions.holidays = &mHolidays;
+    mOptions.editKind = request.editKind;
+    mOptions.framePlacement = request.framePlacement;
+    mOptions.titlePlacement = request.titlePlacement;
+    mOptions.today = request.today;
+}
+
+QSize ViewSnapshot::Size() { return TimetableRenderer(mLayout, mDays, mOptions).WholeSize(); }
+
+void ViewSnapshot::Paint(QPainter& painter) { TimetableRenderer(mLayout, mDays, mOptions).PaintWhole(painter); }
+
+QImage ViewSnapshot::Image() {
+    QImage image(Size(), QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    QPainter painter(&image);
+    Paint(painter);
+    return image;
+}
+
+}  // namespace mv

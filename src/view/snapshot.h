@@ -1,0 +1,64 @@
+#pragma once
+// The whole view of a design built and drawn without a window, as the design window would
+// show it unscrolled: for the command-line tool's image export and the benchmarks. It runs
+// the window's pipeline (working set, frame boxes, pack timing, placement, per-hour
+// adjustment) and paints through the same renderer.
+
+#include <QImage>
+#include <memory>
+
+#include "model/holidaytable.h"
+#include "model/linestore.h"
+#include "model/workingset.h"
+#include "view/geometry/framelayout.h"
+#include "view/geometry/yeardates.h"
+#include "view/renderer.h"
+
+namespace mv {
+
+struct SnapshotRequest {
+    Date start;                  // re-based into the base year
+    int displayType = 6;
+    WindowSizes sizes;
+    ScaleState scale;
+    bool timeDisplay = true;
+    bool dateDisplay = true;
+    int editKind = 0;
+    int framePlacement = 1;
+    int titlePlacement = 1;
+    HolidayTable holidays = HolidayTable::Default();
+    Date today;                  // year 0: no today frame
+    int defaultFill = 12171705;  // DefaultWakuBC
+};
+
+// The reference font "ＭＳ 明朝" at 10 points, measured with the letter "A".
+ReferenceFont MeasureReferenceFont();
+
+
+class ViewSnapshot {
+public:
+    ViewSnapshot(LineStore& store, int baseYear);
+
+    // Lays out the columns, loads the frames of the shown dates and lays them out.
+    void Build(const SnapshotRequest& request);
+    QSize Size();
+    void Paint(QPainter& painter);
+    // A new image of the whole view; null when it could not be made.
+    QImage Image();
+
+    ViewLayout& Layout() { return mLayout; }
+    std::vector<DayBoxes>& Days() { return mDays; }
+    const PaintOptions& Options() const { return mOptions; }
+    const LineStore& Store() const { return mStore; }
+
+private:
+    LineStore& mStore;
+    RecordContext mContext;
+    std::unique_ptr<WorkingSet> mWorking;
+    ViewLayout mLayout;
+    std::vector<DayBoxes> mDays;
+    HolidayTable mHolidays;
+    PaintOptions mOptions;
+};
+
+}  // namespace mv
