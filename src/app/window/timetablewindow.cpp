@@ -326,6 +326,10 @@ void TfrmTimeTable_01::Redraw() {
     options.timeDisplay = view.timeDisplay;
     options.dateDisplay = view.dateDisplay;
     options.holidays = &mHolidays;
+    options.editKind = view.editKind;
+    options.framePlacement = mSession.Settings().Cmb_WakuLoc;
+    options.titlePlacement = mSession.Settings().Cmb_TitleLoc;
+    options.dialogs = &mSession.DialogsRef();
     mView->Render(mLayout, mBoxes, options);
 }
 
