@@ -3,10 +3,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh >/dev/null
-sample="$PWD/samples/sample.MVF"
+# The program claims the design it opens by writing into it, so it works on a copy and the
+# shipped sample stays as it is.
+sample="$PWD/build/sample.MVF"
+[ -e "$sample" ] || cp samples/sample.MVF "$sample"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display to show the window on; here is the sample design's summary instead:"
-  exec build/marovelantis-tool info "$sample"
+  exec build/marovelantis-tool info samples/sample.MVF
 fi
 # On the first run, start the view at the sample's first week rather than today.
 settings=build/Marovelantis.Env
