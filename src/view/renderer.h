@@ -112,6 +112,7 @@ public:
 private:
     struct FieldPlan;
     void PaintFrameBody(Canvas& canvas, FrameBox& box);
+    void PaintHourNumber(Canvas& canvas, int column, int row);
     std::vector<FieldPlan> PlanFields(FrameBox& box);
     void StackFields(FrameBox& box, std::vector<FieldPlan>& plans);
     void PaintTag(Canvas& canvas, const FrameBox& box, bool multi);

@@ -130,6 +130,28 @@ TEST_F(RendererTest, FramesAreFilledWithTheirColourInTheirLanes) {
     EXPECT_EQ(Centre(image, {layout.FrameArea(5).left, 400, layout.FrameArea(5).right, 440}), Rgb(colours::kCell));
 }
 
+TEST_F(RendererTest, AColumnOfCellsLooksLikeItsCellsDrawnOneByOne) {
+    QImage whole(layout.GridWidth(), layout.GridHeight(), QImage::Format_RGB32);
+    QImage single = whole;
+    whole.fill(Qt::red);
+    single.fill(Qt::red);
+    Lay();
+    {
+        QPainter painter(&whole);
+        TimetableRenderer(layout, days, options).PaintCells(painter, 3);
+    }
+    {
+        QPainter painter(&single);
+        TimetableRenderer renderer(layout, days, options);
+        for (int row = 0; row < kHourRows; ++row) renderer.PaintCell(painter, 3, row);
+    }
+    EXPECT_TRUE(whole == single);
+    const PixelRect cell{layout.Columns()[3].rect.left, 40, layout.Columns()[3].rect.right, 80};
+    EXPECT_EQ(single.pixel(cell.right - 1, cell.top + 20), Rgb(colours::kFixed));  // dark right edge
+    EXPECT_EQ(single.pixel(cell.left + 20, cell.bottom - 1), Rgb(colours::kFixed));
+    EXPECT_EQ(single.pixel(cell.left + 20, cell.top), Rgb(colours::kCell));
+}
+
 TEST_F(RendererTest, ABlankFieldShowsAMiddleDot) {
     TCInf& frame = Add(1, 900, 1100, 0xFFFFFF);
     TFInf field;
