@@ -6,6 +6,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
 #include <QRawFont>
 #include <QString>
 #include <memory>
@@ -29,6 +31,13 @@ struct MeasuredFont {
     int aHeight = 1;  // height of "A": the character cell, the font's pixel size
     int ascent = 0;
     QRawFont raw;     // for drawing glyphs without shaping each text again
+    // Glyph runs of texts drawn before: minute labels, hour numbers and times repeat a lot.
+    struct Run {
+        QGlyphRun glyphs;
+        int width = 0;
+        bool valid = false;  // false: the face lacks a character, draw the text itself
+    };
+    mutable QHash<QString, Run> runs;
 };
 
 // Gothic fonts by pixel height, measured once each.

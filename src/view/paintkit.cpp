@@ -3,6 +3,7 @@
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 
 #include "model/codec.h"
 
@@ -83,34 +84,40 @@ namespace {
 // The glyphs of a text laid side by side. The view's texts are short runs of one script in
 // a fixed-pitch face, so shaping them (which drawText does on every call) changes nothing;
 // texts with a character the face lacks go the long way, through font fallback.
-bool GlyphRun(const MeasuredFont& font, const QString& text, QGlyphRun& run, int& width) {
-    if (!font.raw.isValid()) return false;
-    const QList<quint32> glyphs = font.raw.glyphIndexesForString(text);
-    for (quint32 glyph : glyphs)
-        if (glyph == 0) return false;
-    const QList<QPointF> advances = font.raw.advancesForGlyphIndexes(glyphs);
-    QList<QPointF> positions;
-    positions.reserve(glyphs.size());
-    qreal x = 0;
-    for (const QPointF& advance : advances) {
-        positions.append(QPointF(x, 0));
-        x += advance.x();
+const MeasuredFont::Run& GlyphRun(const MeasuredFont& font, const QString& text) {
+    constexpr int kCachedRuns = 4096;
+    auto it = font.runs.constFind(text);
+    if (it != font.runs.constEnd()) return *it;
+    if (font.runs.size() >= kCachedRuns) font.runs.clear();
+    MeasuredFont::Run run;
+    if (font.raw.isValid()) {
+        const QList<quint32> glyphs = font.raw.glyphIndexesForString(text);
+        run.valid = std::none_of(glyphs.begin(), glyphs.end(), [](quint32 glyph) { return glyph == 0; });
+        if (run.valid) {
+            const QList<QPointF> advances = font.raw.advancesForGlyphIndexes(glyphs);
+            QList<QPointF> positions;
+            positions.reserve(glyphs.size());
+            qreal x = 0;
+            for (const QPointF& advance : advances) {
+                positions.append(QPointF(x, 0));
+                x += advance.x();
+            }
+            run.glyphs.setRawFont(font.raw);
+            run.glyphs.setGlyphIndexes(glyphs);
+            run.glyphs.setPositions(positions);
+            run.width = qRound(x);
+        }
     }
-    run.setRawFont(font.raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-    width = qRound(x);
-    return true;
+    if (!run.valid) run.width = font.metrics.horizontalAdvance(text);
+    return *font.runs.insert(text, run);
 }
 
 }  // namespace
 
 void Canvas::Text(const PixelRect& r, const QString& text, int colour, const MeasuredFont& font, TextAlign align) {
     if (text.isEmpty() || HasNegative(r) || r.right <= r.left || r.bottom <= r.top) return;
-    QGlyphRun run;
-    int width = 0;
-    const bool glyphs = GlyphRun(font, text, run, width);
-    if (!glyphs) width = font.metrics.horizontalAdvance(text);
+    const MeasuredFont::Run& run = GlyphRun(font, text);
+    const int width = run.width;
     const int lineHeight = font.metrics.ascent() + font.metrics.descent();
     int x = r.left;
     if (align == TextAlign::Centre) x += (r.Width() - width) / 2;
@@ -126,8 +133,8 @@ void Canvas::Text(const PixelRect& r, const QString& text, int colour, const Mea
     const QColor penColour = ColourOf(colour);
     if (mPainter.pen().color() != penColour || mPainter.pen().style() != Qt::SolidLine) mPainter.setPen(penColour);
     auto draw = [&] {
-        if (glyphs) {
-            mPainter.drawGlyphRun(QPointF(x, baseline), run);
+        if (run.valid) {
+            mPainter.drawGlyphRun(QPointF(x, baseline), run.glyphs);
         } else {
             // Setting a font re-resolves it for the device each time: only when it changes.
             if (mPainter.font() != font.font) mPainter.setFont(font.font);

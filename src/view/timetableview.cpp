@@ -260,8 +260,13 @@ void TimetableView::ShowPreview(const ViewLayout& layout, const Date& start, con
         PaintPreviewHeader(painter, preview, options);
     }
     {
+        // Only what the scroll box shows.
+        const QScrollBar* h = mScrBoxPic->horizontalScrollBar();
+        const QScrollBar* v = mScrBoxPic->verticalScrollBar();
+        const QSize viewport = mScrBoxPic->viewport()->size();
+        const PixelRect visible{h->value(), v->value(), h->value() + viewport.width(), v->value() + viewport.height()};
         QPainter painter(&mPic->Image());
-        PaintPreviewGrid(painter, preview, store, options);
+        PaintPreviewGrid(painter, preview, store, options, &visible);
     }
     mFixedTop->update();
     mPic->update();
