@@ -134,6 +134,9 @@ private slots:
 
     void aPreviewDrawsTheNewDatesInTheSameImages() {
         Fixture f;
+        f.view.resize(900, 600);
+        f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         QVERIFY(f.view.Render(f.layout, f.days, f.options));
         LineStore store;
         TCInf stored;
@@ -142,12 +145,17 @@ private slots:
         stored.ETime = 1400;
         stored.WakuBC = 0x00FFFF;
         store.Slot(SlotOfDate(stored.CDate)).push_back(BuildRecordLine(stored));
+        stored.STime = 2700;  // below what the scroll box shows: left for the rebuild
+        stored.ETime = 2800;
+        store.Slot(SlotOfDate(stored.CDate)).push_back(BuildRecordLine(stored));
         const QImage::Format format = f.view.Pic()->Image().format();
         f.view.ShowPreview(f.layout, {2026, 3, 23}, store, f.options);
         QCOMPARE(f.made, 6);
         QCOMPARE(f.view.Pic()->Image().format(), format);
         const PixelRect area = f.layout.FrameArea(2);  // 03/25 is the third date from 03/23
         QCOMPARE(f.PicAt((area.left + area.right) / 2, 8 * 40 + 20), ColourToRgb(0x00FFFF));  // 13:00 is row 8
+        QVERIFY(f.view.ScrollBox()->viewport()->height() < 22 * 40);
+        QVERIFY(f.PicAt((area.left + area.right) / 2, 22 * 40 + 20) != ColourToRgb(0x00FFFF));
         // The frame of 03/18 is gone from its column.
         const FrameBox& box = f.days[2][0];
         QVERIFY(f.PicAt((box.rect.left + box.rect.right) / 2, box.rect.bottom - 3) != ColourToRgb(0x00FF00));
