@@ -276,6 +276,22 @@ private slots:
         QTest::mouseRelease(strip, Qt::LeftButton, Qt::NoModifier, QPoint(strip->width() - 3, 2));
     }
 
+    void editKindButtonSwitchesToThePackedDisplayAndBack() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        QPushButton* kind = f.window->Tools()->Btn_EditKind;
+        QCOMPARE(f.window->Boxes().at(0).at(0).start, 930);
+        kind->click();
+        QCOMPARE(kind->text(), QStringLiteral("表示"));
+        QVERIFY(kind->font().bold());
+        QCOMPARE(f.window->Boxes().at(0).at(0).start, 500);  // the first one-hour block
+        f.window->Session().SetModified(true);
+        kind->click();
+        QCOMPARE(kind->text(), QStringLiteral("編集"));
+        QCOMPARE(f.window->Boxes().at(0).at(0).start, 930);  // the real time was stored, not the packed one
+        f.window->Session().SetModified(false);
+    }
+
     void settingsAreWrittenAtClose() {
         Fixture f(OpenNothing());
         f.window->Tools()->Cmb_TimeH->setCurrentIndex(12);

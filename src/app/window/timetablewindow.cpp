@@ -25,6 +25,8 @@
 #include "model/codec.h"
 #include "model/windowplacement.h"
 #include "view/geometry/displaytype.h"
+#include "view/geometry/packtiming.h"
+#include "view/geometry/placement.h"
 #include "view/timetableview.h"
 
 namespace mv {
@@ -226,7 +228,7 @@ void TfrmTimeTable_01::ConnectTools() {
     });
     connect(t->Btn_Open, &QPushButton::clicked, this, [this] { mSession.OpenCommand(); });
     connect(t->Btn_Save, &QPushButton::clicked, this, [this] { mSession.SaveCommand(false); });
-    t->Btn_EditKind->setEnabled(false);
+    connect(t->Btn_EditKind, &QPushButton::clicked, this, [this] { SetEditKind(mSession.View().editKind == 1 ? 0 : 1); });
     t->Btn_Calendar->setEnabled(false);
 }
 
@@ -309,12 +311,14 @@ void TfrmTimeTable_01::RefreshLayout() {
     mLayout.Build(view.start, type, view.scale, metrics, sizes);
 
     WorkingSet& working = mSession.Working();
-    mBoxes.assign(working.ColumnCount(), {});
-    for (int c = 0; c < working.ColumnCount() && c < static_cast<int>(mLayout.Columns().size()); ++c) {
-        mBoxes[c] = OrderedBoxes(working.Column(c).frames);
-        MapLinear(mLayout, c, mBoxes[c]);
+    mBoxes.assign(std::min<std::size_t>(working.ColumnCount(), mLayout.Columns().size()), {});
+    for (std::size_t c = 0; c < mBoxes.size(); ++c) {
+        FrameList& frames = working.Column(static_cast<int>(c)).frames;
+        if (view.editKind == 1) ApplyPackTiming(frames);
+        else UndoPackTiming(frames);
+        mBoxes[c] = OrderedBoxes(frames);
     }
-    AdjustAllRows(mLayout, mBoxes);
+    LayOutFrames(mLayout, mBoxes, mSession.Settings().Cmb_WakuLoc);
     Redraw();
 }
 
@@ -322,6 +326,11 @@ void TfrmTimeTable_01::Redraw() {
     const ViewState& view = mSession.View();
     mTools->Grp_DRate->setTitle(QString::fromUtf8(kHorizontalCaptions[view.scale.horizontal % 2]));
     mTools->Grp_TRate->setTitle(QString::fromUtf8(kVerticalCaptions[view.scale.vertical % 4]));
+    mView->Render(mLayout, mBoxes, CurrentPaintOptions());
+}
+
+PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
+    const ViewState& view = mSession.View();
     PaintOptions options;
     options.timeDisplay = view.timeDisplay;
     options.dateDisplay = view.dateDisplay;
@@ -330,7 +339,7 @@ void TfrmTimeTable_01::Redraw() {
     options.framePlacement = mSession.Settings().Cmb_WakuLoc;
     options.titlePlacement = mSession.Settings().Cmb_TitleLoc;
     options.dialogs = &mSession.DialogsRef();
-    mView->Render(mLayout, mBoxes, options);
+    return options;
 }
 
 void TfrmTimeTable_01::SetDisplayType(int type) {
@@ -341,9 +350,29 @@ void TfrmTimeTable_01::SetDisplayType(int type) {
     RebuildView();
 }
 
-void TfrmTimeTable_01::PreviewView() {
-    // Until the quick outline drawing is in place, a preview is a rebuild that stores nothing.
+void TfrmTimeTable_01::SetEditKind(int kind) {
+    // The packed times are display times: the real ones are stored first, and the frames
+    // are built afresh for the other display.
+    mSession.CommitView();
+    mSession.View().editKind = kind;
+    ShowEditKind();
     RebuildView();
+}
+
+void TfrmTimeTable_01::ShowEditKind() {
+    const bool packed = mSession.View().editKind == 1;
+    QPushButton* button = mTools->Btn_EditKind;
+    button->setText(packed ? QStringLiteral("表示") : QStringLiteral("編集"));
+    QFont font = button->font();
+    font.setBold(packed);
+    button->setFont(font);
+    if (auto* imExport = findChild<QMenu*>(QStringLiteral("Mn_ImExport"))) imExport->setEnabled(!packed);
+}
+
+void TfrmTimeTable_01::PreviewView() {
+    const Date& start = mSession.View().start;
+    mTools->Edt_BaseMMDD->setText(Text(ToUtf8(StartDateBoxText(start))));
+    mView->ShowPreview(mLayout, start, mSession.Design().Store(), CurrentPaintOptions());
 }
 
 void TfrmTimeTable_01::ScrollToEarliestOrSelected() {
@@ -391,6 +420,7 @@ void TfrmTimeTable_01::MyTimerTimer() {
     mMyTimer.stop();
     ScrollToRow(mSession.Settings().Cmb_BeginTime);
     mSession.StartupTick(mParameter);
+    ShowEditKind();
     mScrBarTimer.start();
     for (const std::string& message : mSession.Design().TakeDeferredMessages())
         mSession.DialogsRef().Information(kConfirmCaption, message);

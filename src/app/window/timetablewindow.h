@@ -12,6 +12,7 @@
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
 #include "view/geometry/framelayout.h"
+#include "view/renderer.h"
 
 class QAction;
 class QLabel;
@@ -68,6 +69,10 @@ private:
     // Lays out again with the frames already loaded and redraws.
     void RefreshLayout();
     void Redraw();
+    PaintOptions CurrentPaintOptions();
+    // Edit (0) or packed (1) display, and the button and menu that show which.
+    void SetEditKind(int kind);
+    void ShowEditKind();
     void SetDisplayType(int type);
     void ScrollToEarliestOrSelected();
     void UpdateClock();
