@@ -1,5 +1,7 @@
 #include "view/fonts.h"
 
+#include <QFontInfo>
+
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -32,6 +34,18 @@ const MeasuredFont& FontCache::Get(int pixelHeight) {
     measured->aWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('A')));
     measured->raw = QRawFont::fromFont(font);
     return *mFonts.emplace(height, std::move(measured)).first->second;
+}
+
+ReferenceFont MeasureReferenceFont() {
+    QFont font(MinchoFontName());
+    font.setPointSize(10);
+    // The stand-in fonts report a taller line than the character cell the sizes derive
+    // from; the pixel size is that cell.
+    ReferenceFont reference;
+    reference.pixelHeight = std::max(1, QFontInfo(font).pixelSize());
+    reference.charHeight = reference.pixelHeight;
+    reference.charWidth = std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char('A')));
+    return reference;
 }
 
 }  // namespace mv

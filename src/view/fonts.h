@@ -13,6 +13,8 @@
 #include <memory>
 #include <unordered_map>
 
+#include "view/geometry/metrics.h"
+
 namespace mv {
 
 QString GothicFontName();
@@ -20,6 +22,10 @@ QString MinchoFontName();
 
 // Registers the stand-ins; call once after the application object exists.
 void SubstituteFonts();
+
+// The reference font every size of the view derives from ("ＭＳ 明朝" at 10 points),
+// measured with "A".
+ReferenceFont MeasureReferenceFont();
 
 // Font height in pixels of a point size: points x pixels per inch / 72, rounded.
 int PointsToPixels(int points, int pixelsPerInch);

@@ -10,18 +10,6 @@
 
 namespace mv {
 
-ReferenceFont MeasureReferenceFont() {
-    QFont font(MinchoFontName());
-    font.setPointSize(10);
-    // The stand-in fonts report a taller line than the character cell the sizes derive
-    // from; the pixel size is that cell.
-    ReferenceFont reference;
-    reference.pixelHeight = std::max(1, QFontInfo(font).pixelSize());
-    reference.charHeight = reference.pixelHeight;
-    reference.charWidth = std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char('A')));
-    return reference;
-}
-
 ViewSnapshot::ViewSnapshot(LineStore& store, int baseYear) : mStore(store) { mContext.baseYear = baseYear; }
 
 void ViewSnapshot::Build(const SnapshotRequest& request) {

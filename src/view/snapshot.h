@@ -12,6 +12,7 @@
 #include "model/workingset.h"
 #include "view/geometry/framelayout.h"
 #include "view/geometry/yeardates.h"
+#include "view/fonts.h"
 #include "view/renderer.h"
 
 namespace mv {
@@ -31,8 +32,6 @@ struct SnapshotRequest {
     int defaultFill = 12171705;  // DefaultWakuBC
 };
 
-// The reference font "ＭＳ 明朝" at 10 points, measured with the letter "A".
-ReferenceFont MeasureReferenceFont();
 
 
 class ViewSnapshot {

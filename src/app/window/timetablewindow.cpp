@@ -27,6 +27,7 @@
 #include "view/geometry/displaytype.h"
 #include "view/geometry/packtiming.h"
 #include "view/geometry/placement.h"
+#include "view/fonts.h"
 #include "view/timetableview.h"
 
 namespace mv {
@@ -244,18 +245,6 @@ void TfrmTimeTable_01::SelectListsFromState() {
     mTools->Cmb_BaseYYYY->setCurrentIndex(mSession.Design().BaseYearIndex());
     mTools->Cmb_MoveMM->setCurrentIndex(mSession.Design().MinuteStepIndex());
     mProgramChangesLists = false;
-}
-
-ReferenceFont TfrmTimeTable_01::MeasureReferenceFont() const {
-    QFont font(QStringLiteral("ＭＳ 明朝"));
-    font.setPointSize(10);
-    // The stand-in fonts report a taller line than the character cell the sizes derive
-    // from; the pixel size is that cell.
-    ReferenceFont reference;
-    reference.pixelHeight = std::max(1, QFontInfo(font).pixelSize());
-    reference.charHeight = reference.pixelHeight;
-    reference.charWidth = std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char('A')));
-    return reference;
 }
 
 WindowSizes TfrmTimeTable_01::MeasureWindow() const {

@@ -76,7 +76,6 @@ private:
     void SetDisplayType(int type);
     void ScrollToEarliestOrSelected();
     void UpdateClock();
-    ReferenceFont MeasureReferenceFont() const;
     WindowSizes MeasureWindow() const;
 
     DesignSession mSession;
