@@ -9,8 +9,6 @@
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
