@@ -248,6 +248,19 @@ private slots:
         QTRY_COMPARE(f.window->Session().View().start, (Date{2003, 1, 11}));
     }
 
+    void yearChangeKeepsMonthAndDay() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        QComboBox* years = f.window->Tools()->Cmb_BaseYYYY;
+        years->setCurrentIndex(14);
+        emit years->activated(14);
+        QCOMPARE(f.window->Session().Design().BaseYear(), 2004);
+        QCOMPARE(f.window->Session().View().start, (Date{2004, 7, 1}));
+        QCOMPARE(f.window->Layout().Columns().front().date, (Date{2004, 7, 1}));
+        QVERIFY(f.window->Session().Modified());
+        f.window->Session().SetModified(false);
+    }
+
     void pickedYearIsIgnored() {
         Fixture f(OpenNothing());
         auto* picker = f.window->findChild<TfrmTimeTable_03*>(QStringLiteral("TfrmTimeTable_03"));

@@ -165,8 +165,9 @@ bool DateNavigation::eventFilter(QObject* watched, QEvent* event) {
         return press;
     }
     if (name == QLatin1String("imgFixedKado") || name == QLatin1String("imgFixedKado2")) {
-        if (press) StartDateTimer(name == QLatin1String("imgFixedKado") ? StepKind::PreviewDayBack
-                                                                        : StepKind::PreviewDayForward);
+        const bool left = name == QLatin1String("imgFixedKado");
+        mHost.ShowCornerPressed(press ? (left ? 1 : 2) : 0);
+        if (press) StartDateTimer(left ? StepKind::PreviewDayBack : StepKind::PreviewDayForward);
         else StopDateTimer();
         return true;
     }

@@ -30,6 +30,8 @@ public:
     virtual void PreviewView() = 0;
     // Pixels a press-and-hold tick scrolls.
     virtual int ScrollStep() const = 0;
+    // Draws a corner pressed (1 left, 2 right) or both released (0).
+    virtual void ShowCornerPressed(int corner) = 0;
 };
 
 enum class ScrollKind { None = 0, Up = 2, Down = 3, Left = 4, Right = 5 };

@@ -326,6 +326,7 @@ PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
     options.framePlacement = mSession.Settings().Cmb_WakuLoc;
     options.titlePlacement = mSession.Settings().Cmb_TitleLoc;
     options.dialogs = &mSession.DialogsRef();
+    options.pressedCorner = mPressedCorner;
     return options;
 }
 
@@ -354,6 +355,11 @@ void TfrmTimeTable_01::ShowEditKind() {
     font.setBold(packed);
     button->setFont(font);
     if (auto* imExport = findChild<QMenu*>(QStringLiteral("Mn_ImExport"))) imExport->setEnabled(!packed);
+}
+
+void TfrmTimeTable_01::ShowCornerPressed(int corner) {
+    mPressedCorner = corner;
+    mView->RedrawCorners(mLayout, CurrentPaintOptions());
 }
 
 void TfrmTimeTable_01::PreviewView() {

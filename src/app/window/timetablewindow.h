@@ -50,6 +50,7 @@ public:
     // NavigationHost
     void PreviewView() override;
     int ScrollStep() const override { return std::max(1, mLayout.Metrics().fontPixelHeight); }
+    void ShowCornerPressed(int corner) override;
     void FramesChanged() override;
     void SetBusy(bool busy) override;
     bool IsBusy() const override { return mBusyDepth > 0; }
@@ -88,6 +89,7 @@ private:
     bool mRebuilding = false;
     int mBusyDepth = 0;
     int mLastSharerCount = -1;
+    int mPressedCorner = 0;
 
     ToolPanel* mTools = nullptr;
     TimetableView* mView = nullptr;
