@@ -76,7 +76,7 @@ bool DesignDocument::CheckDesignFile(const std::filesystem::path& path) {
     // Lines joined by CR LF never shrink, so the first 100 bytes of the joined text come
     // from at most the first 100 bytes of the file; read a little more and no further.
     std::string head;
-    if (std::FILE* file = std::fopen(path.string().c_str(), "rb")) {
+    if (std::FILE* file = OpenFile(path, "rb")) {
         head.resize(4096);
         head.resize(std::fread(head.data(), 1, head.size(), file));
         std::fclose(file);

@@ -48,7 +48,7 @@ fs::path GatePath(const fs::path& sidePath) {
 enum class Gate { Taken, Busy, Unavailable };
 
 Gate TakeGate(const fs::path& gate) {
-    if (std::FILE* file = std::fopen(gate.string().c_str(), "wbx")) {
+    if (std::FILE* file = OpenFile(gate, "wbx")) {
         std::fclose(file);
         return Gate::Taken;
     }

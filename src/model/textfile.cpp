@@ -16,10 +16,19 @@
 
 namespace mv {
 
+std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
+#ifdef _WIN32
+    std::wstring wideMode(mode, mode + std::strlen(mode));
+    return _wfopen(path.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
 namespace {
 
 std::optional<std::string> ReadOnce(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (!file) return std::nullopt;
     std::string bytes;
     std::error_code ec;
@@ -37,7 +46,7 @@ std::optional<std::string> ReadOnce(const std::filesystem::path& path) {
 // Reads in chunks and splits as it goes: the file's bytes are never held whole beside its
 // lines, which halves the memory a large design needs while it is read.
 std::optional<std::vector<std::string>> ReadLinesOnce(const std::filesystem::path& path) {
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (!file) return std::nullopt;
     std::vector<std::string> lines;
     LineSplitter splitter(lines);
@@ -79,7 +88,7 @@ bool IsReadOnlyFile(const std::filesystem::path& path) {
 bool WriteOnce(const std::filesystem::path& path, const std::function<void(LineWriter&)>& body) {
     if (IsReadOnlyFile(path)) return false;
     const std::filesystem::path tmp = TemporaryPathFor(path);
-    std::FILE* file = std::fopen(tmp.string().c_str(), "wb");
+    std::FILE* file = OpenFile(tmp, "wb");
     if (!file) return false;
     static thread_local std::vector<char> buffer(1 << 20);
     std::setvbuf(file, buffer.data(), _IOFBF, buffer.size());

@@ -42,6 +42,10 @@ private:
     bool mAfterCr = false;
 };
 
+// Opens a file by its path with a C stdio mode ("rb", "wb", "wbx"); Windows paths may hold
+// characters outside the system code page, so they are opened by their wide name there.
+std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
+
 // Writes the lines, each followed by CR LF. False when every try failed.
 bool WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines, Host& host);
 
