@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/codec.h"
+#include "model/digits.h"
 
 namespace mv {
 
@@ -50,9 +51,14 @@ int DayOfWeek(const Date& date) {
 }
 
 std::string FormatDate(const Date& date) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", date.year, date.month, date.day);
-    return buffer;
+    // "%04d/%02d/%02d", written by hand: record lines carry one date each.
+    char buffer[48];
+    char* end = WriteZeroPadded(buffer, date.year, 4);
+    *end++ = '/';
+    end = WriteZeroPadded(end, date.month, 2);
+    *end++ = '/';
+    end = WriteZeroPadded(end, date.day, 2);
+    return std::string(buffer, end);
 }
 
 namespace {

@@ -17,10 +17,17 @@ class FrameIdSource {
 public:
     explicit FrameIdSource(const Host& host) : mHost(host) {}
     std::string NewFrameId();
+    // The same id appended to `out`, for lines built in place.
+    void AppendNewFrameId(std::string& out);
 
 private:
     const Host& mHost;
     int mCounter = 0;
+    // The id up to its counter, kept while the host's name and clock second stay the same:
+    // an import takes thousands of ids a second.
+    std::string mPrefix;
+    std::string mPrefixName;
+    int mPrefixTime[6] = {};
 };
 
 }  // namespace mv

@@ -1,22 +1,24 @@
 #include "model/timeofday.h"
 
-#include <cstdio>
-
+#include "model/digits.h"
 #include "platform/dialogs.h"
 
 namespace mv {
 
-std::string FormatHHMM(int hhmm) {
+namespace {
+// Hours with at least `hourDigits` digits, ":", minutes with two: "%.Nd:%.2d" by hand.
+std::string HourMinuteText(int hhmm, int hourDigits) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2d:%.2d", hhmm / 100, hhmm % 100);
-    return buffer;
+    char* end = WriteDigits(buffer, hhmm / 100, hourDigits);
+    *end++ = ':';
+    end = WriteDigits(end, hhmm % 100, 2);
+    return std::string(buffer, end);
 }
+}  // namespace
 
-std::string ShortTimeText(int hhmm) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.1d:%.2d", hhmm / 100, hhmm % 100);
-    return buffer;
-}
+std::string FormatHHMM(int hhmm) { return HourMinuteText(hhmm, 2); }
+
+std::string ShortTimeText(int hhmm) { return HourMinuteText(hhmm, 1); }
 
 int AddMinutes(int hhmm, int minutes) {
     int hour = hhmm / 100;

@@ -18,17 +18,20 @@ SystemHost::SystemHost(std::filesystem::path programFolder)
 
 ClockTime SystemHost::Now() const {
     std::time_t t = std::time(nullptr);
+    if (t == mSecond) return mNow;
     std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &t);
 #else
     localtime_r(&t, &local);
 #endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
+    mNow = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    mSecond = t;
+    return mNow;
 }
 
 std::string SystemHost::ComputerName() const {
+    if (!mName.empty()) return mName;
     char buffer[256] = {};
 #ifdef _WIN32
     DWORD size = sizeof buffer;
@@ -44,6 +47,7 @@ std::string SystemHost::ComputerName() const {
     }
     if (name.empty()) name = "LOCALHOST";
     if (name.size() > 15) name.resize(15);
+    mName = name;
     return name;
 }
 

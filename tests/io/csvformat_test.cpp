@@ -98,5 +98,42 @@ TEST(CsvFormat, LineReaderGivesTheLinesOfTheWholeFileReader) {
     EXPECT_FALSE(reader.Open(folder / "missing.csv", host));
 }
 
+TEST(CsvFormat, LineReaderSplitsAsTheWholeFileAtEveryChunkEdge) {
+    test::TempFolder folder;
+    test::FakeHost host;
+    // Lines of many lengths with every kind of end, so that ends, CRs and CR LFs fall on
+    // and around the edges of the reader's chunks; two lines longer than a chunk; a CR as
+    // the last byte of the first chunk followed by a line that is not an LF.
+    std::string text = std::string(65535, 'a') + "\rb\n";
+    unsigned seed = 7;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+    const char* ends[] = {"\r\n", "\n", "\r", "\r\n\r\n"};
+    for (int i = 0; text.size() < 600000; ++i) {
+        std::size_t length = i == 40 ? 70000 : i == 90 ? 200000 : next() % 300;
+        text += std::string(length, static_cast<char>('a' + i % 26));
+        text += ends[next() % 4];
+    }
+    text += "no end";
+    test::WriteBytes(folder / "edges.csv", text);
+    const std::vector<std::string> expected = SplitLines(text);
+    CsvLineReader reader;
+    ASSERT_TRUE(reader.Open(folder / "edges.csv", host));
+    ASSERT_EQ(reader.Count(), static_cast<int>(expected.size()));
+    for (int i = 0; i < reader.Count(); ++i) ASSERT_EQ(reader.Line(i), expected[i]) << i;
+    EXPECT_EQ(reader.Line(reader.Count()), "");
+    EXPECT_EQ(reader.Line(-1), "");
+    EXPECT_EQ(reader.Line(1), "b");
+
+    // A reader left with a CR at the end of its chunk starts clean on the next file.
+    ASSERT_TRUE(reader.Open(folder / "edges.csv", host));
+    EXPECT_EQ(reader.Line(0), expected[0]);
+    test::WriteBytes(folder / "short.csv", "\nx\r\ny");
+    ASSERT_TRUE(reader.Open(folder / "short.csv", host));
+    ASSERT_EQ(reader.Count(), 3);
+    EXPECT_EQ(reader.Line(0), "");
+    EXPECT_EQ(reader.Line(1), "x");
+    EXPECT_EQ(reader.Line(2), "y");
+}
+
 }  // namespace
 }  // namespace mv

@@ -31,6 +31,18 @@ TEST(CsvDateTime, DatesWithSlashesDigitsAndTwoDigitYears) {
     EXPECT_EQ(date("2024/05"), "none");
     EXPECT_EQ(date("2024年5月10日"), "none");
     EXPECT_EQ(date(""), "none");
+    // The usual "YYYY/MM/DD" is read as any other slashed date.
+    EXPECT_EQ(date("0024/01/31"), "2024/01/31");
+    EXPECT_EQ(date("0030/01/31"), "1930/01/31");
+    EXPECT_EQ(date("0000/01/31"), "2000/01/31");
+    EXPECT_EQ(date("2024/13/01"), "none");
+    EXPECT_EQ(date("2024/00/10"), "none");
+    EXPECT_EQ(date("2024/1a/10"), "none");
+    EXPECT_EQ(date("2024/05/10/3"), "2024/05/10");
+    EXPECT_EQ(date("12024/05/10"), "none");
+    EXPECT_EQ(date("/05/10"), "none");
+    EXPECT_EQ(date("2024/5/1234567890"), "none");
+    EXPECT_EQ(date("202405101"), "2024/05/10");
 }
 
 TEST(CsvDateTime, TimesWithColonsOrDigitsHoursModulo24) {
@@ -49,6 +61,19 @@ TEST(CsvDateTime, TimesWithColonsOrDigitsHoursModulo24) {
     EXPECT_EQ(time("1a:00"), -1);
     EXPECT_EQ(time("9.30"), -1);
     EXPECT_EQ(time(""), -1);
+    // The usual "HH:MM" and "HH:MM:SS" are read as any other time with colons.
+    EXPECT_EQ(time("00:00"), 0);
+    EXPECT_EQ(time("23:59:59"), 235959);
+    EXPECT_EQ(time("48:05:07"), 507);
+    EXPECT_EQ(time("99:59"), 35900);
+    EXPECT_EQ(time("09:60"), -1);
+    EXPECT_EQ(time("09:30:6a"), -1);
+    EXPECT_EQ(time(" 09:30 "), 93000);
+    EXPECT_EQ(time("0930:"), 180000);
+    EXPECT_EQ(time(":30"), 3000);
+    EXPECT_EQ(time("1234567890:00"), -1);
+    EXPECT_EQ(time("1:2:3:4"), 10203);
+    EXPECT_EQ(time("12345"), 123405);
 }
 
 class CsvImport : public ::testing::Test, protected test::ImportFixture {};

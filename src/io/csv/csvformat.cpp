@@ -1,5 +1,8 @@
 #include "io/csv/csvformat.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "model/codec.h"
 #include "model/designfile.h"
 #include "model/keyvalueline.h"
@@ -26,15 +29,24 @@ void SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
     std::string* field = &nextField();
     std::size_t i = 0;
     const std::size_t n = line.size();
+    // The next comma and the next double quote are each found with memchr and kept until
+    // passed (n when there is none), so plain text is skipped at memchr's speed.
+    auto next = [&line, n](char c, std::size_t from) {
+        const void* found = std::memchr(line.data() + from, c, n - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - line.data()) : n;
+    };
+    std::size_t comma = next(',', 0);
+    std::size_t quote = next('"', 0);
     while (i < n) {
-        const char c = line[i];
-        if (c == ',') {
+        if (comma < i) comma = next(',', i);
+        if (quote < i) quote = next('"', i);
+        if (comma == i) {
             field = &nextField();
             ++i;
-        } else if (c == '"') {
+        } else if (quote == i) {
             field->clear();
-            const std::size_t close = line.find('"', i + 1);
-            if (close == std::string_view::npos) {
+            const std::size_t close = next('"', i + 1);
+            if (close == n) {
                 // No closing quote: the section runs to the end and its field is never ended.
                 --count;
                 break;
@@ -43,8 +55,7 @@ void SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
             i = close + 1;
         } else {
             // Plain text up to the next comma or quote in one piece.
-            std::size_t end = i + 1;
-            while (end < n && line[end] != ',' && line[end] != '"') ++end;
+            const std::size_t end = std::min(comma, quote);
             field->append(line.substr(i, end - i));
             i = end;
         }

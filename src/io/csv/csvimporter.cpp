@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "io/csv/csvdatetime.h"
 #include "io/csv/csvformat.h"
@@ -25,39 +26,52 @@ constexpr int kDefaultEnd = 1800;
 int Item(CsvItem item) { return static_cast<int>(item); }
 
 // HHMM of a time text that ImportRow let through; blank (or, for direct callers, not a
-// time) gives the fallback.
+// time) gives the fallback. A blank text is no time either.
 int TimeOrDefault(const std::string& text, int fallback) {
-    if (Trim(text).empty()) return fallback;
     auto time = NormalizeCsvTime(text);
     return time ? *time / 100 : fallback;
 }
 
-void AppendNumber(std::string& line, int value) {
-    char digits[16];
-    auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    line.append(digits, end);
-}
-
 // Ci_CDate, Ci_Cid, Ci_STime, Ci_ETime and one field block with Fi_FID 0 and the title,
-// each item followed by the separator; written straight into one string, since a large
-// import builds one line per piece.
-std::string BuildImportLine(const DayPiece& piece, const std::string& id, const std::string& title) {
-    // Made in a buffer kept from line to line, then copied out at its exact size: the day
-    // store holds every line, so spare capacity would add up.
-    static thread_local std::string line;
-    line.clear();
-    line += "Ci_CDate=";
-    AppendCsvDate(line, piece.date);
-    line += "%!#Ci_Cid=";
-    line += id;
-    line += "%!#Ci_STime=";
-    AppendNumber(line, piece.start);
-    line += "%!#Ci_ETime=";
-    AppendNumber(line, piece.end);
-    line += "%!##Filed[Fi_FID=0%!#Fi_FTextStr=";
-    line += title;
-    line += "%!##Filed]";
-    return std::string(line);
+// each item followed by the separator. A large import builds one line per piece, and the
+// day store keeps every line: the line is made at its exact size in one allocation, its
+// parts copied in place.
+std::string BuildImportLine(const DayPiece& piece, FrameIdSource& ids, const std::string& title) {
+    static constexpr std::string_view kDate = "Ci_CDate=", kId = "%!#Ci_Cid=", kStart = "%!#Ci_STime=",
+                                      kEnd = "%!#Ci_ETime=", kField = "%!##Filed[Fi_FID=0%!#Fi_FTextStr=",
+                                      kClose = "%!##Filed]";
+    // The date and the id, in a buffer kept from line to line.
+    static thread_local std::string dateAndId;
+    dateAndId.clear();
+    AppendCsvDate(dateAndId, piece.date);
+    const std::size_t dateSize = dateAndId.size();
+    ids.AppendNewFrameId(dateAndId);
+    char startDigits[16], endDigits[16];
+    auto number = [](char (&digits)[16], int value) {
+        return std::string_view(digits, static_cast<std::size_t>(std::to_chars(digits, digits + 16, value).ptr - digits));
+    };
+    const std::string_view start = number(startDigits, piece.start), end = number(endDigits, piece.end);
+
+    std::string line(kDate.size() + kId.size() + dateAndId.size() + kStart.size() + start.size() + kEnd.size() +
+                         end.size() + kField.size() + title.size() + kClose.size(),
+                     '\0');
+    char* out = line.data();
+    auto put = [&out](std::string_view text) {
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    };
+    put(kDate);
+    put(std::string_view(dateAndId).substr(0, dateSize));
+    put(kId);
+    put(std::string_view(dateAndId).substr(dateSize));
+    put(kStart);
+    put(start);
+    put(kEnd);
+    put(end);
+    put(kField);
+    put(title);
+    put(kClose);
+    return line;
 }
 
 }  // namespace
@@ -139,7 +153,7 @@ void CsvImporter::AddPiece(const DayPiece& piece, const std::string& title) {
     s.earliestAdded = std::min(s.earliestAdded, piece.date);
     s.latestAdded = std::max(s.latestAdded, piece.date);
 
-    std::string line = BuildImportLine(piece, mIds.NewFrameId(), title);
+    std::string line = BuildImportLine(piece, mIds, title);
     if (s.collectUndo) {
         s.BeforeLines.emplace_back();
         s.AfterLines.push_back(line);
@@ -170,8 +184,7 @@ void CsvImporter::HandlePiece(const DayPiece& piece, const std::string& title, i
 }
 
 bool CsvImporter::ImportRow(const CsvTexts& texts, int pass) {
-    const std::string& startDate = texts[Item(CsvItem::StartDate)];
-    if (Trim(startDate).empty() || !NormalizeCsvDate(startDate)) return false;
+    // RowToPieces skips a row whose start date is blank or not valid.
     return RowToPieces(texts, pass) > 0;
 }
 
@@ -185,7 +198,7 @@ int CsvImporter::RowToPieces(const CsvTexts& texts, int pass) {
     if (endDate < startDate) std::swap(startDate, endDate);
     else if (startDate == endDate && endTime < startTime) std::swap(startTime, endTime);
 
-    const int days = DaySerial(endDate) - DaySerial(startDate) + 1;
+    const int days = endDate == startDate ? 1 : DaySerial(endDate) - DaySerial(startDate) + 1;
     auto outside = [](const Date& date, const std::optional<Date>& from, const std::optional<Date>& to) {
         return (from && date < *from) || (to && *to < date);
     };
@@ -200,7 +213,7 @@ int CsvImporter::RowToPieces(const CsvTexts& texts, int pass) {
     const std::string& title = texts[Item(CsvItem::Title)];
     int added = 0;
     for (int k = 0; k <= lastDay; ++k) {
-        const Date d = AddDays(startDate, k);
+        const Date d = k == 0 ? startDate : AddDays(startDate, k);
         int s = k == 0 ? startTime : kDayStart;
         int e = kDayEnd;
         if (k == lastDay) e = lastDay == days - 1 ? endTime : endTime + 2400;

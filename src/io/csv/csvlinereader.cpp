@@ -1,5 +1,8 @@
 #include "io/csv/csvlinereader.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "io/csv/csvformat.h"
 #include "model/textfile.h"
 #include "platform/host.h"
@@ -42,43 +45,74 @@ bool CsvLineReader::Open(const std::filesystem::path& path, Host& host) {
 void CsvLineReader::Rewind() {
     std::rewind(mFile);
     mPos = mEnd = 0;
-    mEof = false;
+    mScanned = mSkipLf = mEof = false;
+    mLine = {};
     mNext = 0;
 }
 
-bool CsvLineReader::Fill() {
-    if (mPos < mEnd) return true;
+bool CsvLineReader::Refill() {
     if (mEof) return false;
-    mEnd = std::fread(mBuffer.data(), 1, mBuffer.size(), mFile);
+    const std::size_t kept = mEnd - mPos;
+    if (kept > 0 && mPos > 0) std::memmove(mBuffer.data(), mBuffer.data() + mPos, kept);
     mPos = 0;
-    if (mEnd == 0) mEof = true;
-    return mEnd > 0;
+    mEnd = kept;
+    if (mEnd == mBuffer.size()) mBuffer.resize(mBuffer.size() * 2);
+    const std::size_t n = std::fread(mBuffer.data() + mEnd, 1, mBuffer.size() - mEnd, mFile);
+    mEnd += n;
+    mScanned = false;
+    if (n == 0) mEof = true;
+    return n > 0;
+}
+
+std::size_t CsvLineReader::LineEnd() {
+    // Each of CR and LF is looked for with memchr and its place kept until passed, so a
+    // file with only one of them is not searched for the other on every line.
+    auto next = [this](char c) {
+        const void* found = std::memchr(mBuffer.data() + mPos, c, mEnd - mPos);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - mBuffer.data()) : mEnd;
+    };
+    if (!mScanned || mCr < mPos) mCr = next('\r');
+    if (!mScanned || mLf < mPos) mLf = next('\n');
+    mScanned = true;
+    return std::min(mCr, mLf);
 }
 
 bool CsvLineReader::NextLine() {
-    mLine.clear();
-    if (!Fill()) return false;
+    if (mSkipLf) {
+        mSkipLf = false;
+        if (mPos == mEnd && !Refill()) return false;
+        if (mBuffer[mPos] == '\n') ++mPos;
+    }
+    if (mPos == mEnd && !Refill()) return false;
     for (;;) {
-        std::size_t end = mPos;
-        while (end < mEnd && mBuffer[end] != '\r' && mBuffer[end] != '\n') ++end;
-        mLine.append(mBuffer.data() + mPos, end - mPos);
-        mPos = end;
-        if (mPos < mEnd) break;  // at a line end
-        if (!Fill()) {           // the last line, without an end
-            ++mNext;
-            return true;
+        const std::size_t end = LineEnd();
+        if (end < mEnd) {
+            mLine = std::string_view(mBuffer.data() + mPos, end - mPos);
+            mPos = end + 1;
+            if (mBuffer[end] == '\r') {
+                // The LF of a CR LF may only arrive with the next read.
+                if (mPos < mEnd) {
+                    if (mBuffer[mPos] == '\n') ++mPos;
+                } else {
+                    mSkipLf = true;
+                }
+            }
+            break;
+        }
+        if (!Refill()) {  // the last line, without an end
+            mLine = std::string_view(mBuffer.data() + mPos, mEnd - mPos);
+            mPos = mEnd;
+            break;
         }
     }
-    const char ending = mBuffer[mPos++];
-    if (ending == '\r' && Fill() && mBuffer[mPos] == '\n') ++mPos;
     ++mNext;
     return true;
 }
 
 std::string_view CsvLineReader::Line(int index) {
-    if (!mFile) return index >= 0 && index < mCount ? mLines[index] : std::string_view();
-    if (index < mNext - 1 || index < 0) Rewind();
-    if (index == mNext - 1) return mLine;
+    if (index < 0) return {};
+    if (!mFile) return index < mCount ? mLines[index] : std::string_view();
+    if (index < mNext - 1) Rewind();
     while (mNext <= index)
         if (!NextLine()) return {};
     return mLine;

@@ -34,14 +34,21 @@ public:
 
 private:
     bool NextLine();
-    bool Fill();
+    bool Refill();
+    std::size_t LineEnd();
     void Rewind();
 
     std::FILE* mFile = nullptr;
+    // Lines are handed out as views into the buffer: the unread rest is moved to its front
+    // before more is read, and the buffer grows for a line longer than itself.
     std::vector<char> mBuffer;
     std::size_t mPos = 0, mEnd = 0;
+    // The next CR and LF at or after mPos (mEnd when there is none), known while mScanned.
+    std::size_t mCr = 0, mLf = 0;
+    bool mScanned = false;
+    bool mSkipLf = false;  // the last line ended with a CR at the end of the buffer
     bool mEof = false;
-    std::string mLine;
+    std::string_view mLine;
     int mNext = 0;  // index of the line NextLine reads next
     int mCount = 0;
     int mReplaced = 0;
