@@ -16,7 +16,7 @@ CsvLineReader::~CsvLineReader() {
 bool CsvLineReader::Open(const std::filesystem::path& path, Host& host) {
     if (mFile) std::fclose(mFile);
     mFile = nullptr;
-    for (int attempt = 1; !(mFile = std::fopen(path.string().c_str(), "rb")); ++attempt) {
+    for (int attempt = 1; !(mFile = OpenFile(path, "rb")); ++attempt) {
         if (attempt >= kFileTries) return false;
         host.Wait(kFileRetryMs);
     }
