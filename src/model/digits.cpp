@@ -4,39 +4,40 @@ namespace mv {
 
 namespace {
 
-// The digits of |value|, last digit first; the count (0 for 0). Works for the most
-// negative int too, whose magnitude an int cannot hold.
-int ReversedDigits(int value, char (&digits)[10]) {
-    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+// |value| as unsigned: the most negative int has no positive int.
+unsigned Magnitude(int value) {
+    return value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+}
+
+// Number of decimal digits of a magnitude; 0 has none.
+int DigitCount(unsigned magnitude) {
     int count = 0;
-    while (magnitude != 0) {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    }
+    for (; magnitude != 0; magnitude /= 10) ++count;
     return count;
 }
 
-char* Finish(char* out, const char (&digits)[10], int count, int zeros) {
+// `zeros` zeros (if any), then the `count` digits of the magnitude.
+char* Finish(char* out, unsigned magnitude, int count, int zeros) {
     for (; zeros > 0; --zeros) *out++ = '0';
-    while (count > 0) *out++ = digits[--count];
-    return out;
+    char* end = out + count;
+    for (char* at = end; at != out; magnitude /= 10) *--at = static_cast<char>('0' + magnitude % 10);
+    return end;
 }
 
 }  // namespace
 
 char* WriteDigits(char* out, int value, int minDigits) {
-    char digits[10];
-    const int count = ReversedDigits(value, digits);
+    const unsigned magnitude = Magnitude(value);
+    const int count = DigitCount(magnitude);
     if (value < 0) *out++ = '-';
-    return Finish(out, digits, count, minDigits - count);
+    return Finish(out, magnitude, count, minDigits - count);
 }
 
 char* WriteZeroPadded(char* out, int value, int width) {
-    char digits[10];
-    int count = ReversedDigits(value, digits);
-    if (count == 0) digits[count++] = '0';  // the one digit of 0
+    const unsigned magnitude = Magnitude(value);
+    const int count = magnitude == 0 ? 1 : DigitCount(magnitude);  // 0 is written as "0"
     if (value < 0) *out++ = '-';
-    return Finish(out, digits, count, width - count - (value < 0 ? 1 : 0));
+    return Finish(out, magnitude, count, width - count - (value < 0 ? 1 : 0));
 }
 
 }  // namespace mv
