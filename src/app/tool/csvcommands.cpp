@@ -85,27 +85,6 @@ CsvColumns ColumnList(const std::string& name, const std::string& text, int high
 
 // The system host with the computer's name asked only once and the local time worked out
 // once a second: every imported piece takes a frame id, and every id carries both.
-class ToolHost : public SystemHost {
-public:
-    std::string ComputerName() const override {
-        if (mName.empty()) mName = SystemHost::ComputerName();
-        return mName;
-    }
-    ClockTime Now() const override {
-        const std::time_t second = std::time(nullptr);
-        if (second != mSecond) {
-            mNow = SystemHost::Now();
-            mSecond = second;
-        }
-        return mNow;
-    }
-
-private:
-    mutable std::string mName;
-    mutable std::time_t mSecond = -1;
-    mutable ClockTime mNow;
-};
-
 class CsvTool {
 public:
     CsvTool() : mIds(mHost), mDesign(mHost, mDialogs, mIds) {}
@@ -203,7 +182,7 @@ public:
     }
 
 private:
-    ToolHost mHost;
+    SystemHost mHost;
     ConsoleDialogs mDialogs;
     FrameIdSource mIds;
     DesignDocument mDesign;
@@ -216,7 +195,9 @@ std::optional<int> RunCsvCommand(int argc, char** argv, const char* usage) {
     const std::string command = argv[1];
     if (command != "csv-export" && command != "csv-import" && command != "simple-import") return std::nullopt;
     try {
-        CsvTool tool;
+        // Left for the end of the process to reclaim: the tool exits right after the command,
+        // and freeing a large design line by line would only delay that.
+        CsvTool& tool = *new CsvTool;
         if (command == "csv-export") return tool.Export(Parse(argc, argv, {"--from", "--to", "--order"}, {"--no-heading"}));
         if (command == "csv-import")
             return tool.Import(Parse(argc, argv, {"--map", "--dup", "--frozen", "--from", "--to"}, {}));

@@ -1,6 +1,15 @@
 // marovelantis-tool: looks at and rewrites design files without a window.
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 #include <iostream>
 #include <map>
 #include <optional>
@@ -9,7 +18,6 @@
 
 #include "app/tool/consoledialogs.h"
 #include "app/tool/csvcommands.h"
-#include "app/tool/rendercommand.h"
 #include "model/codec.h"
 #include "model/designfile.h"
 #include "model/identity.h"
@@ -142,12 +150,32 @@ private:
     DesignDocument mDesign;
 };
 
+// Runs marovelantis-render, which lies beside this program, with the same arguments: only
+// drawing needs Qt, and loading it would slow every other command down.
+int RunRenderProgram(int argc, char** argv) {
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv[0], ec);
+    std::filesystem::path render = self.parent_path() / "marovelantis-render";
+#ifdef _WIN32
+    render += ".exe";
+    intptr_t status = _spawnv(_P_WAIT, render.string().c_str(), argv);
+    if (status >= 0) return static_cast<int>(status);
+#else
+    (void)argc;
+    execv(render.c_str(), argv);
+#endif
+    std::cerr << "marovelantis-tool: cannot start " << render.string() << '\n';
+    return 1;
+}
+
 int Run(int argc, char** argv) {
     if (argc < 2) throw UsageError{"no command"};
     const std::string command = argv[1];
     if (auto status = RunCsvCommand(argc, argv, kUsage)) return *status;
-    if (auto status = RunRenderCommand(argc, argv, kUsage)) return *status;
-    Tool tool;
+    if (command == "render") return RunRenderProgram(argc, argv);
+    // Left for the end of the process to reclaim, as main exits right after the command.
+    Tool& tool = *new Tool;
     if (command == "info" || command == "frames") {
         Arguments args = ParseArguments(argc, argv, command == "frames" ? std::vector<std::string>{"--from", "--to"}
                                                                           : std::vector<std::string>{});
@@ -169,9 +197,18 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace mv
 
+// Ends at once after the output is flushed: freeing a large design line by line only
+// delays the exit.
+[[noreturn]] void Exit(int status) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
 int main(int argc, char** argv) {
     try {
-        return mv::Run(argc, argv);
+        Exit(mv::Run(argc, argv));
     } catch (const mv::UsageError& error) {
         std::cerr << "marovelantis-tool: " << error.what << '\n' << mv::kUsage;
         return mv::kUsageError;

@@ -1,0 +1,14 @@
+// marovelantis-render: the render command of marovelantis-tool in a program of its own, so
+// that the tool's other commands start without loading Qt. The tool hands "render" here.
+
+#include <iostream>
+
+#include "app/tool/rendercommand.h"
+
+int main(int argc, char** argv) {
+    static const char* const kUsage =
+        "usage: marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
+    if (auto status = mv::RunRenderCommand(argc, argv, kUsage)) return *status;
+    std::cerr << kUsage;
+    return 2;
+}
