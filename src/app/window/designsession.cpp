@@ -50,7 +50,7 @@ DesignSession::DesignSession(Host& host, Dialogs& dialogs, FileChooser& files, s
 void DesignSession::Create() {
     mInstanceStamp = ProcessStamp(mHost);
     mSettings = DefaultSettings(Today(mHost));
-    LoadSettings(mSettingsPath, mHost, mSettings);
+    mSettingsReadable = LoadSettings(mSettingsPath, mHost, mSettings);
     mDesign.SetDeferMessages(true);
     mSharing = std::make_unique<SharedMode>(mHost, mDialogs, mDesign, mInstanceStamp);
     mSharing->SetListener(this);
@@ -272,7 +272,12 @@ void DesignSession::Close(bool maximised) {
     mSettings.GV_DateDisp = mView.dateDisplay;
     mSettings.GV_EditKind = mView.editKind;
     mSettings.Max_TimeTable_01 = maximised;
-    if (!SaveSettings(mSettingsPath, mSettings, mHost))
+    // A settings file that exists but could not be read is left as it is rather than
+    // replaced by this session's defaults.
+    if (!mSettingsReadable)
+        mDialogs.Error(kProgramName, "設定ファイルを読み込めなかったため、設定は保存しませんでした。\r\r\r     PATH = " +
+                                         PathText(mSettingsPath) + "\r\r");
+    else if (!SaveSettings(mSettingsPath, mSettings, mHost))
         mDialogs.Error(kProgramName,
                        "設定ファイルの書き込みに失敗しました。\r\r\r     PATH = " + PathText(mSettingsPath) + "\r\r");
 }

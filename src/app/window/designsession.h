@@ -149,6 +149,7 @@ private:
     CsvOpener* mCsvOpener = nullptr;
 
     EnvSettings mSettings;
+    bool mSettingsReadable = true;
     FrameIdSource mIds;
     DesignDocument mDesign;
     RecordContext mContext;
