@@ -305,6 +305,25 @@ private slots:
         f.window->Session().SetModified(false);
     }
 
+    void unreadableSettingsAreNotReplacedAtClose() {
+        TempFolder folder;
+        FakeHost host;
+        FakeDialogs dialogs;
+        FakeFileChooser files;
+        host.programFolder = folder.Path();
+        const auto settings = folder / "Marovelantis.Env";
+        std::filesystem::create_directory(settings);  // there, but no file to read
+        {
+            TfrmTimeTable_01 window(host, dialogs, files, settings);
+            window.show();
+            window.MyTimer().stop();
+            QVERIFY(window.close());
+        }
+        QVERIFY(std::filesystem::is_directory(settings));
+        QCOMPARE(dialogs.shown.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(dialogs.shown[0].text).startsWith(QStringLiteral("設定ファイルを読み込めなかったため")));
+    }
+
     void settingsAreWrittenAtClose() {
         Fixture f(OpenNothing());
         f.window->Tools()->Cmb_TimeH->setCurrentIndex(12);
