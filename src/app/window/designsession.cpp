@@ -114,7 +114,9 @@ void DesignSession::OpenFile(const std::string& path, bool rebuild) {
             // A save renews the holder stamp and forgets the held file, so the design being
             // left is released here: otherwise it would stay marked as in use by this
             // instance, and this instance would stay listed as one of its sharers.
-            if (!mDesign.Path().empty() && mDesign.Path() != PathFromText(path)) mDesign.ReleaseHold(mDesign.Path());
+            // (While the held file is still remembered, opening releases it itself.)
+            if (!mDesign.Path().empty() && mDesign.Path() != PathFromText(path) && mDesign.HeldPath() != mDesign.Path())
+                mDesign.ReleaseHold(mDesign.Path());
             SetDesignPath(path);
             mDesign.OpenDesignFile(PathFromText(path));
         }
