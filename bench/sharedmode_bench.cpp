@@ -11,6 +11,7 @@
 //   - NotifyChange of one date, the wait a user has after each edit in shared mode: with one
 //     sharer (save only), with two (save and notification), and with two when the other has
 //     saved changes this instance has not polled (their slots are taken in first);
+//     and with two when the other changed the same date (merged frame by frame);
 //   - SaveDesignFile alone, for comparison.
 
 #include <algorithm>
@@ -47,9 +48,7 @@ private:
 class ViewListener : public SharedModeListener {
 public:
     explicit ViewListener(WorkingSet& view) : mView(view) {}
-    void DaysReloaded(const std::vector<Date>& dates) override {
-        for (const Date& date : dates) mView.LoadDay(date);
-    }
+    void DaysReloaded(const SlotSet& slots) override { mView.LoadSlots(slots); }
     void BaseYearNotified(int) override {}
 
 private:
@@ -71,11 +70,11 @@ struct Instance {
         view.LoadView();
         return true;
     }
-    // Changes the first frame of a date in view, as an edit would.
-    void Touch(const Date& date, int run) {
+    // Changes a frame (the first unless told) of a date in view, as an edit would.
+    void Touch(const Date& date, int run, std::size_t which = 0) {
         auto& frames = view.Column(*view.ColumnOf(date)).frames;
-        if (frames.empty()) return;
-        frames.front()->ETime = frames.front()->STime + 10 + run % 20;
+        if (frames.size() <= which) return;
+        frames[which]->ETime = frames[which]->STime + 10 + run % 20;
         design.SetModified(true);
     }
 
@@ -168,6 +167,18 @@ int Run(int argc, char** argv) {
         }
     }
     merged.Print("NotifyChange, two sharers, the other's change taken in");
+
+    // Both change the same date: this instance's save merges it with the other's frame by
+    // frame (against the plain two-sharer save above).
+    Figures sameDate;
+    for (int run = 0; run < runs; ++run) {
+        b.shared.Poll();
+        b.Touch(day, run + 1, 1);
+        b.shared.NotifyChange(std::vector<Date>{day}, "bench");
+        a.Touch(day, run);
+        sameDate.Add(Time([&] { a.shared.NotifyChange(std::vector<Date>{day}, "bench"); }));
+    }
+    sameDate.Print("NotifyChange, two sharers, the same date merged");
     pollChange.Print("Poll taking in one date of the other sharer");
 
     // Quiet side file: the first poll after it settles compares contents once; then each

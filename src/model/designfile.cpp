@@ -24,6 +24,21 @@ const std::string kInUseHeading =
     "      File.Name ＞  ";
 const std::string kOverwriteQuestion = "  このまま構わずに上書きしますか？";
 
+// Header lines are told by their own key, never by a key inside a value: a title holding
+// "#BaseYYYY=5" stays a title.
+bool GetHeaderText(std::string_view line, std::string_view key, std::string& value) {
+    auto found = LineItemValue(line, key);
+    if (found) value.assign(*found);
+    return found.has_value();
+}
+
+bool GetHeaderInt(std::string_view line, std::string_view key, int& value) {
+    auto found = LineItemValue(line, key);
+    auto number = found ? ParseInt(*found) : std::nullopt;
+    if (number) value = *number;
+    return number.has_value();
+}
+
 bool HasRecordDate(std::string_view line) {
     Date date;
     return GetDate(line, "Ci_CDate", kSep, date);
@@ -110,9 +125,9 @@ DesignDocument::Stamps DesignDocument::FindStamps(const std::vector<std::string>
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (HasRecordDate(line)) break;
-        if (stamps.holderLine < 0 && GetText(line, "#Priority", kPlain, stamps.holder))
+        if (stamps.holderLine < 0 && GetHeaderText(line, "#Priority", stamps.holder))
             stamps.holderLine = static_cast<int>(i);
-        else if (stamps.lastUpdateLine < 0 && GetText(line, "#LastUpdate", kPlain, stamps.lastUpdate))
+        else if (stamps.lastUpdateLine < 0 && GetHeaderText(line, "#LastUpdate", stamps.lastUpdate))
             stamps.lastUpdateLine = static_cast<int>(i);
     }
     return stamps;
@@ -166,11 +181,11 @@ bool DesignDocument::ParseLines(std::vector<std::string>& lines, bool renewIds) 
             continue;
         }
         int number = 0;
-        if (GetInt(line, "#BaseYYYY", kPlain, number)) SetBaseYearIndex(number);
-        else if (GetText(line, "#Priority", kPlain, mHolder)) {
-        } else if (GetText(line, "#LastUpdate", kPlain, mLastUpdate)) {
-        } else if (GetText(line, "#Title", kPlain, mTitle)) {
-        } else if (GetInt(line, "#MoveMM", kPlain, number)) mMinuteStepIndex = std::clamp(number, 0, 59);
+        if (GetHeaderInt(line, "#BaseYYYY", number)) SetBaseYearIndex(number);
+        else if (GetHeaderText(line, "#Priority", mHolder)) {
+        } else if (GetHeaderText(line, "#LastUpdate", mLastUpdate)) {
+        } else if (GetHeaderText(line, "#Title", mTitle)) {
+        } else if (GetHeaderInt(line, "#MoveMM", number)) mMinuteStepIndex = std::clamp(number, 0, 59);
     }
     return idsRenewed;
 }
@@ -207,6 +222,7 @@ bool DesignDocument::OpenDesignFile(const std::filesystem::path& path) {
     bool idsRenewed = ParseLines(*lines, true);
     lines.reset();
     if (idsRenewed) SaveDesignFile(path, false);
+    if (mHooks) mHooks->DesignRead();
     return true;
 }
 
@@ -253,6 +269,9 @@ std::vector<std::string> DesignDocument::BuildFileLines() const {
 
 bool DesignDocument::SaveDesignFile(const std::filesystem::path& path, bool newStamps) {
     if (path.empty()) return false;
+    // A failed save leaves the file as it was, so this instance keeps the stamps it had.
+    const std::string ownStamp = mOwnStamp, lastUpdate = mLastUpdate, holder = mHolder;
+    const std::filesystem::path heldPath = mHeldPath;
     if (newStamps) {
         mOwnStamp = ProcessStamp(mHost);
         mLastUpdate = ProcessStamp(mHost);
@@ -261,7 +280,13 @@ bool DesignDocument::SaveDesignFile(const std::filesystem::path& path, bool newS
     }
     bool written = WriteFileAtomically(
         path, mHost, [&](LineWriter& out) { VisitFileLines([&](std::string_view line) { out.Line(line); }); });
-    if (!written) ReportWriteFailure(path);
+    if (!written) {
+        mOwnStamp = ownStamp;
+        mLastUpdate = lastUpdate;
+        mHolder = holder;
+        mHeldPath = heldPath;
+        ReportWriteFailure(path);
+    }
     return written;
 }
 
@@ -271,15 +296,15 @@ bool DesignDocument::SaveUnheldCopy(const std::filesystem::path& path) {
     return SaveDesignFile(path, false);
 }
 
-void DesignDocument::ReleaseHold(const std::filesystem::path& path) {
+void DesignDocument::ReleaseHold(const std::filesystem::path& path, std::string holderStamp) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return;
     if (mHooks) mHooks->Housekeep(path, false);
     auto lines = ReadLines(path, mHost);
     if (!lines) return;
     Stamps stamps = FindStamps(*lines);
-    if (stamps.holderLine < 0 || stamps.holder != mOwnStamp || mOwnStamp.empty()) return;
-    mOwnStamp.clear();
+    if (stamps.holderLine < 0 || stamps.holder != holderStamp || holderStamp.empty()) return;
+    if (holderStamp == mOwnStamp) mOwnStamp.clear();
     (*lines)[stamps.holderLine] = TextItem("#Priority", "");
     if (!WriteLines(path, *lines, mHost)) ReportWriteFailure(path);
 }

@@ -26,6 +26,8 @@ class SharingHooks {
 public:
     virtual ~SharingHooks() = default;
     virtual void Housekeep(const std::filesystem::path& designPath, bool sharedModeOn) = 0;
+    // The design was opened: the line store holds the file as it is now.
+    virtual void DesignRead() {}
 };
 
 class DesignDocument {
@@ -52,7 +54,10 @@ public:
     bool SaveUnheldCopy(const std::filesystem::path& path);
     // Unregisters from shared mode and, when this instance holds the file, empties its
     // holder line.
-    void ReleaseHold(const std::filesystem::path& path);
+    void ReleaseHold(const std::filesystem::path& path) { ReleaseHold(path, mOwnStamp); }
+    // The same for a file held under an earlier stamp of this instance (the file a save under
+    // another name left behind).
+    void ReleaseHold(const std::filesystem::path& path, std::string holderStamp);
 
     // The header lines and all record lines, in file order.
     std::vector<std::string> BuildFileLines() const;

@@ -80,6 +80,12 @@ std::optional<std::string_view> FindValue(std::string_view line, std::string_vie
     return Trim(value.substr(0, end));
 }
 
+std::optional<std::string_view> LineItemValue(std::string_view line, std::string_view key) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos || !EqualsUpper(Trim(line.substr(0, eq)), UpperKey(key))) return std::nullopt;
+    return Trim(line.substr(eq + 1));
+}
+
 std::optional<int> ParseInt(std::string_view text) {
     text = Trim(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);

@@ -34,6 +34,11 @@ std::size_t FindKey(std::string_view line, std::string_view upperNeedle, std::si
 // lookup rules in the implementation).
 std::optional<std::string_view> FindValue(std::string_view line, std::string_view key, std::string_view separator);
 
+// The value of a line holding one plain item whose key is `key`: the line's key is the text
+// before its first "=", so a key that only occurs inside a value (a title "番組表 #BaseYYYY=5")
+// never matches. Nothing when the line is another item.
+std::optional<std::string_view> LineItemValue(std::string_view line, std::string_view key);
+
 // Typed lookups: true when found and converted, and then `value` is set; otherwise `value`
 // keeps what the caller preset. A value that does not convert counts as not found.
 bool GetText(std::string_view line, std::string_view key, std::string_view separator, std::string& value);

@@ -6,6 +6,7 @@
 
 #include "model/identity.h"
 #include "model/keyvalueline.h"
+#include "model/recordline.h"
 #include "model/textfile.h"
 #include "model/workingset.h"
 #include "platform/dialogs.h"
@@ -187,61 +188,129 @@ void SharedMode::Housekeep(const fs::path& designPath, bool on) {
     }
 }
 
-void SharedMode::NotifyChange(const std::vector<Date>& dates, std::string_view comment) {
+void SharedMode::DesignRead() {
+    mBaseKnown.reset();
+    mBase.clear();
     if (!Active()) return;
-    WaitWhile(mPolling);
-    mNotifying = true;
-    if (IsBaseYearComment(comment)) {
-        Announce({{Today(mHost), Date{}}}, comment, SlotSet());
-    } else {
-        std::vector<Date> sorted = dates;
-        std::sort(sorted.begin(), sorted.end());
-        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-        SlotSet touched;
-        std::vector<Change> changes;
-        for (const Date& date : sorted) {
-            if (mWorkingSet) mWorkingSet->StoreDay(date);
-            touched.set(SlotOfDate(date));
-            changes.push_back({date, Date{}});
-        }
-        // One save holds every date, and each date still gets its own notification.
-        if (!changes.empty()) Announce(changes, comment, touched);
-    }
-    mNotifying = false;
+    mBase.resize(kSlotCount);
+    mBaseKnown.set();
+    for (int slot = 0; slot < kSlotCount; ++slot) mBase[slot] = mDesign.Store().Slot(slot);
+}
+
+void SharedMode::RememberBase(const SlotSet& slots) {
+    if (mBase.size() != static_cast<std::size_t>(kSlotCount)) mBase.resize(kSlotCount);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (slots.test(slot)) mBase[slot] = mDesign.Store().Slot(slot);
+    mBaseKnown |= slots;
+}
+
+void SharedMode::NotifyChange(const std::vector<Date>& dates, std::string_view comment) {
+    std::vector<DateChange> changes;
+    if (IsBaseYearComment(comment)) changes.push_back({Today(mHost), Date{}, std::string(comment)});
+    else
+        for (const Date& date : dates) changes.push_back({date, Date{}, std::string(comment)});
+    NotifyChanges(changes);
 }
 
 void SharedMode::NotifyChange(const Date& first, const Date& last, std::string_view comment) {
-    if (!Active()) return;
     if (IsBaseYearComment(comment)) return NotifyChange(std::vector<Date>{}, comment);
-    Date from = first, to = last == Date{} ? first : last;
-    if (to < from) std::swap(from, to);
+    NotifyChanges({{first, last == Date{} ? first : last, std::string(comment)}});
+}
+
+void SharedMode::NotifyChanges(const std::vector<DateChange>& requested) {
+    if (!Active()) return;
+    // Single dates in date order without repeats, then the ranges as given; a base-year
+    // change names no date and touches no slot.
+    std::vector<DateChange> singles, ranges;
+    for (const DateChange& change : requested) {
+        if (IsBaseYearComment(change.comment)) {
+            ranges.push_back({Today(mHost), Date{}, change.comment});
+        } else if (change.last == Date{}) {
+            singles.push_back(change);
+        } else {
+            DateChange range = change;
+            if (range.last < range.first) std::swap(range.first, range.last);
+            ranges.push_back(std::move(range));
+        }
+    }
+    auto byDate = [](const DateChange& x, const DateChange& y) {
+        return x.first < y.first || (x.first == y.first && x.comment < y.comment);
+    };
+    std::sort(singles.begin(), singles.end(), byDate);
+    singles.erase(std::unique(singles.begin(), singles.end(),
+                              [](const DateChange& x, const DateChange& y) {
+                                  return x.first == y.first && x.comment == y.comment;
+                              }),
+                  singles.end());
+    std::vector<DateChange> changes = std::move(singles);
+    changes.insert(changes.end(), ranges.begin(), ranges.end());
+    if (changes.empty()) return;
+
     WaitWhile(mPolling);
     mNotifying = true;
-    if (mWorkingSet)
-        for (Date date = from; date <= to; date = AddDays(date, 1)) mWorkingSet->StoreDay(date);
-    Announce({{from, to}}, comment, SlotsOfRange(from, to));
+    SlotSet touched;
+    for (const DateChange& change : changes) {
+        if (IsBaseYearComment(change.comment)) continue;
+        const Date last = change.last == Date{} ? change.first : change.last;
+        for (Date date = change.first; date <= last; date = AddDays(date, 1))
+            if (mWorkingSet) mWorkingSet->StoreDay(date);
+        touched |= SlotsOfRange(change.first, last);
+    }
+    Announce(changes, touched);
     mNotifying = false;
 }
 
-void SharedMode::Announce(const std::vector<Change>& changes, std::string_view comment, const SlotSet& touched) {
+void SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet& touched) {
     if (mListener) mListener->SetBusyCursor(true);
     const fs::path designPath = mDesign.Path();
     const fs::path sidePath = SideFilePath(designPath);
     std::vector<std::string> lines = LockSideFile(sidePath);
     // Changes that other sharers saved and this instance has not polled yet are in the file
     // but not in this store: without taking them in, the save below would overwrite them.
-    // The dates of this change are left out, so on one date the later change wins.
+    // Dates this change touched are merged with the file frame by frame instead of reloaded.
     TakeInResult taken = TakeInChanges(lines, touched, false);
+    if (taken.designLines) {
+        const SlotSet merged = MergeTouched(touched, *taken.designLines);
+        if (merged.any() && mListener) mListener->DaysReloaded(merged);
+    }
     // The sharers counted in the side file now: a sharer that joined since the last poll
     // must hear of this change too.
     mSharerCount = taken.sharers;
-    if (mDesign.SaveDesignFile(designPath, true) && taken.sharers > 1) {
-        const ClockTime now = mHost.Now();
-        for (const Change& change : changes)
-            lines.push_back(NotificationLine(mStamp, now, change.first, change.last, comment));
+    if (mDesign.SaveDesignFile(designPath, true)) {
+        RememberBase(touched);
+        if (taken.sharers > 1) {
+            const ClockTime now = mHost.Now();
+            for (const DateChange& change : changes)
+                lines.push_back(NotificationLine(mStamp, now, change.first, change.last, change.comment));
+        }
     }
     UnlockSideFile(sidePath, lines);
     if (mListener) mListener->SetBusyCursor(false);
+}
+
+SlotSet SharedMode::MergeTouched(const SlotSet& touched, const std::vector<std::string>& designLines) {
+    // A slot without a base (the design was not read in shared mode) keeps this instance's
+    // lines, as a plain save would.
+    const SlotSet mergeable = touched & mBaseKnown;
+    SlotSet changed;
+    if (mergeable.none()) return changed;
+    std::vector<LineList> theirs = SlotsOfFile(mergeable, designLines);
+    LineNormalizer normalize;
+    if (mWorkingSet) {
+        normalize = [context = mWorkingSet->Context()](const std::string& line) {
+            ParsedRecord parsed = ParseRecordLine(line, context);
+            return parsed.frame ? BuildRecordLine(*parsed.frame) : line;
+        };
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (!mergeable.test(slot)) continue;
+        LineList& mine = mDesign.Store().Slot(slot);
+        LineList merged = MergeSlot(mBase[slot], mine, theirs[slot], normalize);
+        if (merged == mine) continue;
+        mine = std::move(merged);
+        changed.set(slot);
+    }
+    return changed;
 }
 
 SharedMode::TakeInResult SharedMode::TakeInChanges(std::vector<std::string>& lines, const SlotSet& excluded,
@@ -259,15 +328,14 @@ SharedMode::TakeInResult SharedMode::TakeInChanges(std::vector<std::string>& lin
             namesDates = namesDates || !IsBaseYearComment(comment);
         }
     }
-    std::optional<std::vector<std::string>> designLines;
     if (namesDates) {
-        designLines = ReadLines(mDesign.Path(), mHost);
+        result.designLines = ReadLines(mDesign.Path(), mHost);
         // Reloading from nothing would empty the slots; the notifications stay unseen and
         // the next poll tries again.
-        result.designUnreadable = !designLines;
+        result.designUnreadable = !result.designLines;
     }
 
-    std::vector<Date> singles;
+    SlotSet wanted;
     for (std::size_t i : unseen) {
         std::string& line = lines[i];
         std::string comment;
@@ -277,42 +345,24 @@ SharedMode::TakeInResult SharedMode::TakeInChanges(std::vector<std::string>& lin
             auto index = BaseYearOfComment(comment);
             if (index && *index != mDesign.BaseYearIndex() && mListener) mListener->BaseYearNotified(*index);
         } else {
-            if (!designLines) continue;
+            if (!result.designLines) continue;
             Date first, last = kZeroDate;
             if (GetDate(line, "MinDate", kSep, first)) {
                 GetDate(line, "MaxDate", kSep, last);
-                if (last == kZeroDate) {
-                    singles.push_back(first);
-                } else {
-                    std::vector<Date> dates;
-                    for (Date date = first; date <= last; date = AddDays(date, 1))
-                        if (!excluded.test(SlotOfDate(date))) dates.push_back(date);
-                    Reload(SlotsOfRange(first, last) & ~excluded, dates, *designLines);
-                }
+                wanted |= SlotsOfRange(first, last == kZeroDate ? first : last);
             }
         }
         line = MarkSeen(line, mStamp);
     }
-    if (!singles.empty()) {
-        std::sort(singles.begin(), singles.end());
-        singles.erase(std::unique(singles.begin(), singles.end()), singles.end());
-        SlotSet wanted;
-        std::vector<Date> dates;
-        for (const Date& date : singles) {
-            if (excluded.test(SlotOfDate(date))) continue;
-            wanted.set(SlotOfDate(date));
-            dates.push_back(date);
-        }
-        Reload(wanted, dates, *designLines);
-    }
+    if (result.designLines) Reload(wanted & ~excluded, *result.designLines);
     return result;
 }
 
-void SharedMode::Reload(const SlotSet& wanted, const std::vector<Date>& dates,
-                        const std::vector<std::string>& designLines) {
+void SharedMode::Reload(const SlotSet& wanted, const std::vector<std::string>& designLines) {
     if (wanted.none()) return;
     ReloadSlots(mDesign.Store(), wanted, designLines);
-    if (mListener && !dates.empty()) mListener->DaysReloaded(dates);
+    RememberBase(wanted);
+    if (mListener) mListener->DaysReloaded(wanted);
 }
 
 void SharedMode::DeleteSeenByEverySharer(std::vector<std::string>& lines) const {

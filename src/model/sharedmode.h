@@ -13,6 +13,7 @@
 
 #include "model/date.h"
 #include "model/designfile.h"
+#include "model/framemerge.h"
 #include "model/sidefile.h"
 
 namespace mv {
@@ -32,9 +33,11 @@ inline constexpr int kBusyWaitMs = 10;
 class SharedModeListener {
 public:
     virtual ~SharedModeListener() = default;
-    // The line-store slots of these dates were reloaded from the design file: LoadDay each
-    // of them that is in view, then lay out and redraw the view.
-    virtual void DaysReloaded(const std::vector<Date>& dates) = 0;
+    // These line-store slots were reloaded from the design file, or merged with it before a
+    // save: re-create the frames of every shown date on one of them (a slot holds its month
+    // and day in every year, so a view across the year end may show it under another year's
+    // date than the change named), then lay out and redraw the view.
+    virtual void DaysReloaded(const SlotSet& slots) = 0;
     // Another sharer chose this base year: select it, marked as changed by a notification
     // so that it is not announced again, and run the base-year change.
     virtual void BaseYearNotified(int baseYearIndex) = 0;
@@ -49,6 +52,15 @@ public:
     virtual void SetBusyMark(bool /*busy*/) {}
     // Busy cursor (and a repaint of the picture) while a change is saved and announced.
     virtual void SetBusyCursor(bool /*busy*/) {}
+};
+
+// One entry of a change report: a single date (`last` unset), or a range from `first` to
+// `last`, with the comment that names the operation; a comment made by BaseYearComment
+// announces the base year instead and names no date.
+struct DateChange {
+    Date first;
+    Date last;
+    std::string comment;
 };
 
 class SharedMode : public SharingHooks {
@@ -79,11 +91,17 @@ public:
     // Deletes a side file untouched for 30 minutes, registers or unregisters, and tidies.
     void Housekeep(const std::filesystem::path& designPath, bool on) override;
 
-    // The change report of every edit: stores the dates' frames into the line store, saves
-    // the design file and, with other sharers, posts one notification per date (or one for
-    // the range). A comment made by BaseYearComment announces the base year instead.
+    // Remembers what each slot holds as read, the base against which the next saves merge.
+    void DesignRead() override;
+
+    // The change report of every edit, in one call however many dates and ranges it touched:
+    // stores the shown dates' frames into the line store, takes in what other sharers saved
+    // meanwhile (merging the touched dates frame by frame), saves the design file once and,
+    // with other sharers, posts one notification per date and per range.
+    void NotifyChanges(const std::vector<DateChange>& changes);
+    // The same for dates with one comment (one notification per date).
     void NotifyChange(const std::vector<Date>& dates, std::string_view comment);
-    // `last` unset (Date{}) means the first date only.
+    // The same for one range; `last` unset (Date{}) means the first date only.
     void NotifyChange(const Date& first, const Date& last, std::string_view comment);
 
     // The polling timer's tick: refreshes the sharer line every 180 s and, when the side
@@ -98,17 +116,19 @@ public:
     bool ReReadCommand();
 
 private:
-    struct Change {
-        Date first, last;  // last unset for a single date
-    };
     struct TakeInResult {
         int sharers = 0;
         bool designUnreadable = false;
+        // The design file's lines, when unseen notifications made it worth reading.
+        std::optional<std::vector<std::string>> designLines;
     };
 
-    void Announce(const std::vector<Change>& changes, std::string_view comment, const SlotSet& touched);
+    void Announce(const std::vector<DateChange>& changes, const SlotSet& touched);
     TakeInResult TakeInChanges(std::vector<std::string>& lines, const SlotSet& excluded, bool withBaseYear);
-    void Reload(const SlotSet& wanted, const std::vector<Date>& dates, const std::vector<std::string>& designLines);
+    // Merges the touched slots with the design file's lines; the slots that changed.
+    SlotSet MergeTouched(const SlotSet& touched, const std::vector<std::string>& designLines);
+    void Reload(const SlotSet& wanted, const std::vector<std::string>& designLines);
+    void RememberBase(const SlotSet& slots);
     void DeleteSeenByEverySharer(std::vector<std::string>& lines) const;
     bool SideFileUnchanged(const std::filesystem::path& sidePath, std::filesystem::file_time_type time);
     void RememberSideFile(const std::filesystem::path& sidePath, const std::vector<std::string>& lines);
@@ -121,6 +141,10 @@ private:
     SharedModeListener* mListener = nullptr;
     WorkingSet* mWorkingSet = nullptr;
     int mSharerCount = 0;
+    // Per slot, the lines as this instance last read or saved them: what a save merges
+    // against. Only kept in shared mode.
+    std::vector<LineList> mBase;
+    SlotSet mBaseKnown;
 
     // What the last poll left in the side file, to tell whether anything changed since.
     std::optional<std::filesystem::file_time_type> mLastSeenTime;

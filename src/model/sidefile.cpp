@@ -162,21 +162,35 @@ SlotSet SlotsOfRange(const Date& first, const Date& last) {
     return wanted;
 }
 
-void ReloadSlots(LineStore& store, const SlotSet& wanted, const std::vector<std::string>& designLines) {
+namespace {
+// Calls `take` (slot, line) for each of the design file's record lines in a wanted slot.
+template <typename Take>
+void VisitSlotLines(const SlotSet& wanted, const std::vector<std::string>& designLines, Take take) {
     if (wanted.none()) return;
     int upper = kSlotCount - 1;
     while (!wanted.test(upper)) --upper;
-    // Every wanted slot is emptied, also those of days the base year lacks (02/29 in 2003):
-    // their lines come back from the file, and keeping the old ones would double them.
-    for (int slot = 0; slot <= upper; ++slot)
-        if (wanted.test(slot)) store.Slot(slot).clear();
     for (const std::string& line : designLines) {
         Date date;
         if (!GetDate(line, "Ci_CDate", kSep, date)) continue;
         const int slot = SlotOfDate(date);
         if (slot > upper) break;
-        if (wanted.test(slot)) store.Slot(slot).push_back(line);
+        if (wanted.test(slot)) take(slot, line);
     }
+}
+}  // namespace
+
+void ReloadSlots(LineStore& store, const SlotSet& wanted, const std::vector<std::string>& designLines) {
+    // Every wanted slot is emptied, also those of days the base year lacks (02/29 in 2003):
+    // their lines come back from the file, and keeping the old ones would double them.
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (wanted.test(slot)) store.Slot(slot).clear();
+    VisitSlotLines(wanted, designLines, [&](int slot, const std::string& line) { store.Slot(slot).push_back(line); });
+}
+
+std::vector<LineList> SlotsOfFile(const SlotSet& wanted, const std::vector<std::string>& designLines) {
+    std::vector<LineList> slots(kSlotCount);
+    VisitSlotLines(wanted, designLines, [&](int slot, const std::string& line) { slots[slot].push_back(line); });
+    return slots;
 }
 
 }  // namespace mv

@@ -4,7 +4,6 @@
 // separated key=value line. These helpers read and build its lines and move notified slots
 // from the design file's lines into the line store; SharedMode runs the protocol.
 
-#include <bitset>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -24,8 +23,6 @@ inline constexpr Date kZeroDate{1899, 12, 30};
 inline constexpr int kStaleEntryMinutes = 5;
 // A side file untouched this long is deleted when a design file is opened.
 inline constexpr int kStaleSideFileMinutes = 30;
-
-using SlotSet = std::bitset<kSlotCount>;
 
 std::filesystem::path SideFilePath(const std::filesystem::path& designPath);
 
@@ -76,5 +73,7 @@ SlotSet SlotsOfRange(const Date& first, const Date& last);
 // Replaces the lines of the wanted slots by those of the design file's lines (which are in
 // slot order, so the walk stops at the first line past the highest wanted slot).
 void ReloadSlots(LineStore& store, const SlotSet& wanted, const std::vector<std::string>& designLines);
+// The design file's lines of the wanted slots, one list per slot (the others stay empty).
+std::vector<LineList> SlotsOfFile(const SlotSet& wanted, const std::vector<std::string>& designLines);
 
 }  // namespace mv

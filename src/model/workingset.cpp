@@ -65,6 +65,11 @@ void WorkingSet::LoadDay(const Date& date) {
     if (auto index = ColumnOf(date)) LoadColumn(*index);
 }
 
+void WorkingSet::LoadSlots(const SlotSet& slots) {
+    for (int i = 0; i < ColumnCount(); ++i)
+        if (slots.test(SlotOfDate(mColumns[i].date))) LoadColumn(i);
+}
+
 void WorkingSet::StoreDay(const Date& date) {
     auto index = ColumnOf(date);
     if (!index) return;

@@ -27,6 +27,8 @@ public:
     void LoadView();
     // Re-creates the frames of one date in view from its slot's lines.
     void LoadDay(const Date& date);
+    // LoadDay of every date in view whose slot is in the set, whatever its year.
+    void LoadSlots(const SlotSet& slots);
     // Replaces the slot's lines by the lines of the date's frames; dates outside the view
     // are left alone.
     void StoreDay(const Date& date);
@@ -43,6 +45,7 @@ public:
     DateColumn& Column(int index) { return mColumns.at(index); }
     const DateColumn& Column(int index) const { return mColumns.at(index); }
     const Date& Start() const { return mStart; }
+    const RecordContext& Context() const { return mContext; }
 
 private:
     void LoadColumn(int index);

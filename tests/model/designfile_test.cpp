@@ -202,6 +202,29 @@ TEST_F(DesignFileTest, OpeningReadsHeaderAndRecordsIntoTheStore) {
     EXPECT_EQ(app.doc.Store().LineCount(), 0u);
 }
 
+// A header line is told by its own key: a title holding another header's key and "=" stays
+// the title through opening and saving, and decides neither the base year nor the holder.
+TEST_F(DesignFileTest, AHeaderKeyInsideATitleStaysPartOfTheTitle) {
+    for (const std::string& title : {Sjis("番組表 #BaseYYYY=5"), std::string("x #Priority=ABC"),
+                                     std::string("#MoveMM=1 #LastUpdate=Q #Title=R")}) {
+        WriteBytes(path, Crlf({kId, "#Priority=", "#LastUpdate=", "#BaseYYYY=13", "#Title=" + title, "#MoveMM=9"}));
+        Instance app;
+        ASSERT_TRUE(app.doc.OpenDesignFile(path));
+        ASSERT_TRUE(app.doc.SaveDesignFile(path, true));
+        Instance next("PC02");
+        ASSERT_TRUE(next.doc.OpenDesignFile(path));
+        for (Instance* who : {&app, &next}) {
+            EXPECT_EQ(who->doc.Title(), title);
+            EXPECT_EQ(who->doc.BaseYear(), 2003) << title;
+            EXPECT_EQ(who->doc.MinuteStepIndex(), 9) << title;
+            EXPECT_EQ(who->doc.HolderStamp(), "PC01-14:03:59") << title;
+        }
+        EXPECT_TRUE(app.dialogs.shown.empty()) << title;
+        ASSERT_EQ(next.dialogs.shown.size(), 1u);
+        EXPECT_NE(next.dialogs.shown[0].text.find("使用者    ＞  PC01-14:03:59\r\n"), std::string::npos);
+    }
+}
+
 TEST_F(DesignFileTest, AFileHeldElsewhereIsOpenedWithAWarningAndLeftAlone) {
     const std::string bytes = Crlf({kId, "#Priority=PC09-08:00:00", "#LastUpdate=PC09-08:10:00", "#BaseYYYY=13",
                                     Record("2003/07/01", kLongId)});

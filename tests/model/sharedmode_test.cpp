@@ -29,6 +29,12 @@ constexpr Date kJuly1{2003, 7, 1};
 constexpr Date kJuly2{2003, 7, 2};
 constexpr Date kJuly3{2003, 7, 3};
 
+SlotSet SlotsOf(std::initializer_list<Date> dates) {
+    SlotSet slots;
+    for (const Date& date : dates) slots.set(SlotOfDate(date));
+    return slots;
+}
+
 test::FakeHost HostOf(const std::string& name, ClockTime now) {
     test::FakeHost host;
     host.name = name;
@@ -76,9 +82,9 @@ struct Instance : SharedModeListener {
         });
     }
 
-    void DaysReloaded(const std::vector<Date>& dates) override {
-        reloaded.push_back(dates);
-        for (const Date& date : dates) view.LoadDay(date);
+    void DaysReloaded(const SlotSet& slots) override {
+        reloaded.push_back(slots);
+        view.LoadSlots(slots);
     }
     void BaseYearNotified(int index) override { baseYears.push_back(index); }
     void DesignReRead() override { ++reReads; }
@@ -90,7 +96,7 @@ struct Instance : SharedModeListener {
     RecordContext context;
     WorkingSet view{design.Store(), context};
     SharedMode shared{host, dialogs, design, ProcessStamp(host)};
-    std::vector<std::vector<Date>> reloaded;
+    std::vector<SlotSet> reloaded;
     std::vector<int> baseYears;
     int reReads = 0;
 };
@@ -166,7 +172,7 @@ TEST_F(SharedModeTest, OthersTakeInAChangeAndTheNotificationGoesWhenAllHaveSeenI
     b.shared.Poll();
     EXPECT_TRUE(b.StoreHas(kJuly2, "A1"));
     EXPECT_EQ(b.Shown(kJuly2), std::vector<std::string>{"A1"});
-    EXPECT_EQ(b.reloaded, (std::vector<std::vector<Date>>{{kJuly2}}));
+    EXPECT_EQ(b.reloaded, std::vector<SlotSet>{SlotsOf({kJuly2})});
     ASSERT_EQ(Notifications().size(), 1u);
     EXPECT_NE(Notifications()[0].find("SumiCnt=2%!#SumiPID=PC01-14:03:59,PC02-14:04:10%!#"), std::string::npos);
 
@@ -212,15 +218,115 @@ TEST_F(SharedModeTest, ChangesSavedElsewhereAreKeptWhenSavingWithoutAPollBetween
     a.shared.Poll();
     EXPECT_EQ(a.Shown(kJuly3), std::vector<std::string>{"B1"});
 
-    // On one date the later change wins.
+    // On one date the two changes are merged frame by frame, and the saver sees both at once.
     a.AddFrame(kJuly1, "A2");
     a.shared.NotifyChange({kJuly1}, Sjis("新規"));
     b.AddFrame(kJuly1, "B2");
     b.shared.NotifyChange({kJuly1}, Sjis("新規"));
-    EXPECT_FALSE(FileHas("A2"));
+    EXPECT_TRUE(FileHas("A2"));
     EXPECT_TRUE(FileHas("B2"));
+    EXPECT_EQ(b.Shown(kJuly1), (std::vector<std::string>{"B2", "A2"}));
     a.shared.Poll();
-    EXPECT_EQ(a.Shown(kJuly1), std::vector<std::string>{"B2"});
+    EXPECT_EQ(a.Shown(kJuly1), (std::vector<std::string>{"B2", "A2"}));
+}
+
+// Two sharers start from the same four frames of one date; A changes and deletes some and
+// saves, then B, which has not polled, changes and deletes others and adds one. B's save
+// keeps everything either did: a frame only one of them touched is as that one left it, and
+// on the frame both changed B's later save wins.
+TEST_F(SharedModeTest, ChangesOnOneDateAreMergedFrameByFrame) {
+    a.Open(design);
+    for (const char* text : {"keep", "a-changes", "b-changes", "both-change"}) a.AddFrame(kJuly2, text);
+    a.AddFrame(kJuly2, "a-deletes");
+    a.AddFrame(kJuly2, "b-deletes");
+    a.shared.NotifyChange({kJuly2}, Sjis("新規"));
+    b.Open(design);
+    a.shared.Poll();
+
+    auto find = [](Instance& who, const std::string& text) {
+        for (const auto& frame : who.view.Column(1).frames)
+            if (frame->TextStr == text) return frame.get();
+        return static_cast<TCInf*>(nullptr);
+    };
+    find(a, "a-changes")->ETime = 1111;
+    find(a, "both-change")->ETime = 1112;
+    a.view.FreeFrame(find(a, "a-deletes"));
+    a.AddFrame(kJuly2, "a-adds");
+    a.shared.NotifyChange({kJuly2}, Sjis("変更"));
+
+    find(b, "b-changes")->ETime = 2221;
+    find(b, "both-change")->ETime = 2222;
+    b.view.FreeFrame(find(b, "b-deletes"));
+    b.AddFrame(kJuly2, "b-adds");
+    b.shared.NotifyChange({kJuly2}, Sjis("変更"));
+
+    const std::vector<std::string> expected = {"keep", "a-changes", "b-changes", "both-change", "b-adds", "a-adds"};
+    EXPECT_EQ(b.Shown(kJuly2), expected);
+    a.shared.Poll();
+    EXPECT_EQ(a.Shown(kJuly2), expected);
+    for (Instance* who : {&a, &b}) {
+        EXPECT_EQ(find(*who, "a-changes")->ETime, 1111);
+        EXPECT_EQ(find(*who, "b-changes")->ETime, 2221);
+        EXPECT_EQ(find(*who, "both-change")->ETime, 2222);
+    }
+    EXPECT_FALSE(FileHas("a-deletes"));
+    EXPECT_FALSE(FileHas("b-deletes"));
+
+    // Without changes by others in between, the save writes exactly this instance's lines.
+    const LineList before = b.design.Store().Slot(SlotOfDate(kJuly2));
+    find(b, "keep")->ETime = 1300;
+    b.shared.NotifyChange({kJuly2}, Sjis("変更"));
+    EXPECT_EQ(b.design.Store().Slot(SlotOfDate(kJuly2)).size(), before.size());
+}
+
+// Slots hold a month and day of every year: a view across the year end shows 2004/01/01 on
+// the slot that another sharer changes as 2003/01/01. Its poll must show the change on the
+// shown date, and its next edit there must keep it.
+TEST_F(SharedModeTest, AReloadedSlotIsShownUnderEveryYearTheViewGivesIt) {
+    a.Open(design, {2003, 1, 1});
+    b.Open(design, {2003, 12, 28});
+    a.AddFrame({2003, 1, 1}, "A1");
+    a.shared.NotifyChange({{2003, 1, 1}}, Sjis("新規"));
+    b.shared.Poll();
+    EXPECT_EQ(b.Shown({2004, 1, 1}), std::vector<std::string>{"A1"});
+
+    a.AddFrame({2003, 1, 1}, "A2");
+    a.shared.NotifyChange({{2003, 1, 1}}, Sjis("新規"));
+    b.AddFrame({2004, 1, 1}, "B1");
+    b.shared.NotifyChange({{2004, 1, 1}}, Sjis("新規"));
+    for (const char* text : {"A1", "A2", "B1"}) EXPECT_TRUE(FileHas(text)) << text;
+    a.shared.Poll();
+    EXPECT_EQ(a.Shown({2003, 1, 1}), (std::vector<std::string>{"A1", "B1", "A2"}));
+}
+
+// A move takes a frame from one date to another: one report saves once, so no poll can come
+// between the source and the target, and each date and range gets its own notification.
+TEST_F(SharedModeTest, OneReportOfSeveralDatesAndRangesSavesOnce) {
+    a.Open(design);
+    b.Open(design);
+    a.shared.Poll();
+    a.AddFrame(kJuly2, "moved");
+    a.shared.NotifyChange({kJuly2}, Sjis("新規"));
+    b.shared.Poll();
+
+    auto moved = std::move(a.view.Column(1).frames[0]);
+    a.view.Column(1).frames.clear();
+    moved->CDate = kJuly3;
+    moved->Column = 2;
+    a.view.Column(2).frames.push_back(std::move(moved));
+    a.shared.NotifyChanges({{kJuly2, Date{}, Sjis("移動")},
+                            {kJuly3, Date{}, Sjis("移動")},
+                            {{2003, 7, 5}, {2003, 7, 4}, Sjis("範囲")}});
+    const std::vector<std::string> sent = Notifications();
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_NE(sent[0].find("MinDate=2003/07/02%!#MaxDate=1899/12/30%!#"), std::string::npos);
+    EXPECT_NE(sent[1].find("MinDate=2003/07/03%!#MaxDate=1899/12/30%!#"), std::string::npos);
+    EXPECT_NE(sent[2].find("MinDate=2003/07/04%!#MaxDate=2003/07/05%!#Cmt=" + Sjis("範囲")), std::string::npos);
+    EXPECT_EQ(ReadBytes(design).find("Ci_TextStr=moved%!#"), ReadBytes(design).rfind("Ci_TextStr=moved%!#"));
+
+    b.shared.Poll();
+    EXPECT_TRUE(b.Shown(kJuly2).empty());
+    EXPECT_EQ(b.Shown(kJuly3), std::vector<std::string>{"moved"});
 }
 
 TEST_F(SharedModeTest, ARangeAcrossTheYearEndReloadsTheSlotsAtBothEnds) {
@@ -253,7 +359,7 @@ TEST_F(SharedModeTest, ARangeAcrossTheYearEndReloadsTheSlotsAtBothEnds) {
     for (int slot : {0, 1, 370, 371}) EXPECT_NE(b.design.Store().Slot(slot)[0].find("=new%"), std::string::npos);
     for (int slot : {2, 369}) EXPECT_NE(b.design.Store().Slot(slot)[0].find("=old%"), std::string::npos);
     ASSERT_EQ(b.reloaded.size(), 1u);
-    EXPECT_EQ(b.reloaded[0], (std::vector<Date>{{2003, 12, 30}, {2003, 12, 31}, {2004, 1, 1}, {2004, 1, 2}}));
+    EXPECT_EQ(b.reloaded[0], SlotsOf({{2003, 12, 30}, {2003, 12, 31}, {2004, 1, 1}, {2004, 1, 2}}));
     EXPECT_EQ(b.Shown({2003, 12, 30}), std::vector<std::string>{"new"});
 }
 

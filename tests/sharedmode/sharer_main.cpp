@@ -2,15 +2,20 @@
 // of several instances and performs scripted edits, so that tests can run a few of them
 // at once as separate processes on one design.
 //
-//   mv_sharer DESIGN NAME FIRST_DAY EDITS SHARERS OUT
+//   mv_sharer DESIGN NAME EDITS SHARERS OUT VIEW_START FIRST_DATE DATES
 //
-// NAME stands in for the computer name (it makes the instance stamps differ). The
-// instance edits the July dates FIRST_DAY, FIRST_DAY + 3, ... of the design's base year,
-// adding one frame whose text is NAME-k per edit k, and announces each edit at once with
-// no poll in between. Instances meet at three barriers (files beside the design): all
-// opened, all edits done, all results written. After the second one each polls once and
-// writes its line store and the texts of the frames in its view to OUT.
+// NAME stands in for the computer name (it makes the instance stamps differ). The view
+// shows 14 days from VIEW_START ("YYYY/MM/DD"; may lie in the year after the design's base
+// year, so that its dates share month-day slots with other sharers' dates of the base
+// year). Edit k adds a frame whose text is NAME-k on date FIRST_DATE + k % DATES; every
+// fourth edit (k % 4 == 3) instead deletes the frame NAME-(k-2) and every sixth (k % 6 == 5)
+// changes the end of NAME-(k-1) when it can find them. Each edit is announced at once; now
+// and then the instance polls between edits, as the window's timer would. Instances meet
+// at three barriers (files beside the design): all opened, all edits done, all results
+// written. After the second one each polls once and writes its line store and the texts of
+// the frames in its view to OUT.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -29,9 +34,8 @@
 
 namespace {
 
-constexpr int kDatesPerSharer = 4;
 constexpr int kViewDays = 14;
-constexpr auto kBarrierTimeout = std::chrono::seconds(60);
+constexpr auto kBarrierTimeout = std::chrono::seconds(120);
 
 class NamedHost : public mv::SystemHost {
 public:
@@ -54,9 +58,7 @@ public:
 class ViewListener : public mv::SharedModeListener {
 public:
     explicit ViewListener(mv::WorkingSet& view) : mView(view) {}
-    void DaysReloaded(const std::vector<mv::Date>& dates) override {
-        for (const mv::Date& date : dates) mView.LoadDay(date);
-    }
+    void DaysReloaded(const mv::SlotSet& slots) override { mView.LoadSlots(slots); }
     void BaseYearNotified(int) override {}
 
 private:
@@ -77,17 +79,29 @@ bool Meet(const std::filesystem::path& folder, const std::string& stage, const s
     }
 }
 
+// The frame of the view with this text, or null. (Its date is the column's: frames are
+// read into the base year, and a view across the year end shows some under the next.)
+mv::TCInf* FindShown(mv::WorkingSet& view, const std::string& text) {
+    for (int i = 0; i < view.ColumnCount(); ++i)
+        for (const auto& frame : view.Column(i).frames)
+            if (frame->TextStr == text) return frame.get();
+    return nullptr;
+}
+
 int Run(int argc, char** argv) {
-    if (argc != 7) {
-        std::cerr << "usage: mv_sharer DESIGN NAME FIRST_DAY EDITS SHARERS OUT\n";
+    if (argc != 9) {
+        std::cerr << "usage: mv_sharer DESIGN NAME EDITS SHARERS OUT VIEW_START FIRST_DATE DATES\n";
         return 2;
     }
     const std::filesystem::path designPath = argv[1];
     const std::string name = argv[2];
-    const int firstDay = std::stoi(argv[3]);
-    const int edits = std::stoi(argv[4]);
-    const int sharers = std::stoi(argv[5]);
-    const std::filesystem::path out = argv[6];
+    const int edits = std::stoi(argv[3]);
+    const int sharers = std::stoi(argv[4]);
+    const std::filesystem::path out = argv[5];
+    const auto viewStart = mv::ParseDate(argv[6]);
+    const auto firstDate = mv::ParseDate(argv[7]);
+    const int dates = std::max(1, std::stoi(argv[8]));
+    if (!viewStart || !firstDate) return 2;
     const std::filesystem::path folder = designPath.parent_path();
 
     NamedHost host(name);
@@ -103,29 +117,49 @@ int Run(int argc, char** argv) {
     mv::RecordContext context;
     context.baseYear = design.BaseYear();
     mv::WorkingSet view(design.Store(), context);
-    view.Build({design.BaseYear(), 7, 1}, kViewDays);
+    view.Build(*viewStart, kViewDays);
     view.LoadView();
     ViewListener listener(view);
     shared.SetListener(&listener);
     shared.SetWorkingSet(&view);
+    for (int d = 0; d < dates; ++d)
+        if (!view.ColumnOf(mv::AddDays(*firstDate, d))) {
+            std::cerr << "mv_sharer: the edited dates lie outside the view\n";
+            return 2;
+        }
 
     if (!Meet(folder, "opened", name, sharers)) return 3;
     std::mt19937 random(std::random_device{}());
     for (int k = 0; k < edits; ++k) {
-        const mv::Date date{design.BaseYear(), 7, firstDay + 3 * (k % kDatesPerSharer)};
-        auto frame = mv::NewFrame(context.defaults, ids.NewFrameId());
-        frame->CDate = date;
-        frame->STime = 600 + k;
-        frame->ETime = 700 + k;
-        frame->TextStr = name + "-" + std::to_string(k);
-        mv::DateColumn& column = view.Column(*view.ColumnOf(date));
-        frame->Column = *view.ColumnOf(date);
-        column.frames.push_back(std::move(frame));
+        std::vector<mv::Date> changed;
+        if (k % 4 == 3) {
+            if (mv::TCInf* frame = FindShown(view, name + "-" + std::to_string(k - 2))) {
+                changed.push_back(view.Column(frame->Column).date);
+                view.FreeFrame(frame);
+            }
+        } else if (k % 6 == 5) {
+            if (mv::TCInf* frame = FindShown(view, name + "-" + std::to_string(k - 1))) {
+                frame->ETime += 30;
+                changed.push_back(view.Column(frame->Column).date);
+            }
+        } else {
+            const mv::Date date = mv::AddDays(*firstDate, k % dates);
+            auto frame = mv::NewFrame(context.defaults, ids.NewFrameId());
+            frame->CDate = date;
+            frame->STime = 600 + k;
+            frame->ETime = 700 + k;
+            frame->TextStr = name + "-" + std::to_string(k);
+            frame->Column = *view.ColumnOf(date);
+            view.Column(frame->Column).frames.push_back(std::move(frame));
+            changed.push_back(date);
+        }
+        if (changed.empty()) continue;
         design.SetModified(true);
-        shared.NotifyChange(std::vector<mv::Date>{date}, "edit");
+        shared.NotifyChange(changed, "edit");
         // A user does not edit without pause; a pause also gives the others a chance at
         // the lock before it would be taken over.
         std::this_thread::sleep_for(std::chrono::milliseconds(std::uniform_int_distribution<int>(5, 40)(random)));
+        if (std::uniform_int_distribution<int>(0, 3)(random) == 0) shared.Poll();
     }
     if (!Meet(folder, "edited", name, sharers)) return 3;
 

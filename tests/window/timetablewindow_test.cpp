@@ -175,6 +175,18 @@ private slots:
         QCOMPARE(f.files.requests.at(0).title, std::string("指定のファイル名でデザインファイルを保存します。"));
     }
 
+    void saveAsReleasesTheFileLeftBehind() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        QVERIFY(ReadBytes(f.design).find("#Priority=PC01-") != std::string::npos);
+        f.files.answer = (f.folder / "copy.MVF").string();
+        f.window->Session().SaveAsCommand();
+        QVERIFY(ReadBytes(f.design).find("#Priority=\r\n") != std::string::npos);
+        QVERIFY(ReadBytes(f.folder / "copy.MVF").find("#Priority=PC01-") != std::string::npos);
+        f.window->Session().OpenFile(f.design.string(), true);
+        QCOMPARE(f.dialogs.shown.size(), std::size_t(1));  // the save-as message, no in-use warning
+    }
+
     void startDateFollowsTheDisplayDateSetting() {
         EnvSettings yesterday = OpenNothing();
         yesterday.Cmb_DispDate = 1;

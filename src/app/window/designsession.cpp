@@ -192,8 +192,22 @@ void DesignSession::SaveAsCommand() {
     auto name = ChooseSaveName(DesignPathText(), kSaveTitle);
     if (!name || !mDesign.CheckBeforeSave(PathFromText(*name))) return;
     CommitView();
+    const std::filesystem::path previousPath = mDesign.Path();
+    const std::string previousSetting = mSettings.Path_Design;
+    const std::string previousStamp = mDesign.OwnStamp();
     SetDesignPath(*name);
-    if (!mDesign.SaveDesignFile(mDesign.Path(), true)) return;
+    if (!mDesign.SaveDesignFile(mDesign.Path(), true)) {
+        mDesign.SetPath(previousPath);
+        mSettings.Path_Design = previousSetting;
+        return;
+    }
+    // The file left behind is no longer edited here: released, so that its next opener is not
+    // told it is in use by this instance's old stamp.
+    if (!previousPath.empty() && previousPath != mDesign.Path()) mDesign.ReleaseHold(previousPath, previousStamp);
+    if (mSharing->Active()) {
+        mSharing->Housekeep(mDesign.Path(), true);
+        mSharing->DesignRead();
+    }
     SetModified(false);
     if (mListener) mListener->DesignStateChanged();
     mDialogs.Information(kConfirmCaption, "デザインファイルを保存しました。\r\r\r     PATH = " + *name + "\r\r");
@@ -304,8 +318,8 @@ void DesignSession::ChangeBaseYear(int index) {
     if (mSharing->Active()) mSharing->NotifyChange(mView.start, Date{}, BaseYearComment(index));
 }
 
-void DesignSession::DaysReloaded(const std::vector<Date>& dates) {
-    for (const Date& date : dates) mWorking.LoadDay(date);
+void DesignSession::DaysReloaded(const SlotSet& slots) {
+    mWorking.LoadSlots(slots);
     if (mListener) mListener->FramesChanged();
 }
 

@@ -129,7 +129,7 @@ public:
 
 private:
     // What the shared-mode protocol asks of the view.
-    void DaysReloaded(const std::vector<Date>& dates) override;
+    void DaysReloaded(const SlotSet& slots) override;
     void BaseYearNotified(int baseYearIndex) override;
     void DesignReRead() override;
     bool WindowBusy() const override;
