@@ -268,9 +268,10 @@ void SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet&
     // Changes that other sharers saved and this instance has not polled yet are in the file
     // but not in this store: without taking them in, the save below would overwrite them.
     // Dates this change touched are merged with the file frame by frame instead of reloaded.
-    TakeInResult taken = TakeInChanges(lines, touched, false);
-    if (taken.designLines) {
-        const SlotSet merged = MergeTouched(touched, *taken.designLines);
+    TakeInResult taken;
+    TakeInChanges(lines, touched, false, taken);
+    if (taken.designBytes) {
+        const SlotSet merged = MergeTouched(touched, taken.designLines);
         if (merged.any() && mListener) mListener->DaysReloaded(merged);
     }
     // The sharers counted in the side file now: a sharer that joined since the last poll
@@ -288,7 +289,7 @@ void SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet&
     if (mListener) mListener->SetBusyCursor(false);
 }
 
-SlotSet SharedMode::MergeTouched(const SlotSet& touched, const std::vector<std::string>& designLines) {
+SlotSet SharedMode::MergeTouched(const SlotSet& touched, const std::vector<std::string_view>& designLines) {
     // A slot without a base (the design was not read in shared mode) keeps this instance's
     // lines, as a plain save would.
     const SlotSet mergeable = touched & mBaseKnown;
@@ -313,9 +314,8 @@ SlotSet SharedMode::MergeTouched(const SlotSet& touched, const std::vector<std::
     return changed;
 }
 
-SharedMode::TakeInResult SharedMode::TakeInChanges(std::vector<std::string>& lines, const SlotSet& excluded,
-                                                   bool withBaseYear) {
-    TakeInResult result;
+void SharedMode::TakeInChanges(std::vector<std::string>& lines, const SlotSet& excluded, bool withBaseYear,
+                               TakeInResult& result) {
     std::vector<std::size_t> unseen;
     bool namesDates = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -329,10 +329,11 @@ SharedMode::TakeInResult SharedMode::TakeInChanges(std::vector<std::string>& lin
         }
     }
     if (namesDates) {
-        result.designLines = ReadLines(mDesign.Path(), mHost);
+        result.designBytes = ReadFileBytes(mDesign.Path(), mHost);
         // Reloading from nothing would empty the slots; the notifications stay unseen and
         // the next poll tries again.
-        result.designUnreadable = !result.designLines;
+        result.designUnreadable = !result.designBytes;
+        if (result.designBytes) result.designLines = SplitLineViews(*result.designBytes);
     }
 
     SlotSet wanted;
@@ -345,7 +346,7 @@ SharedMode::TakeInResult SharedMode::TakeInChanges(std::vector<std::string>& lin
             auto index = BaseYearOfComment(comment);
             if (index && *index != mDesign.BaseYearIndex() && mListener) mListener->BaseYearNotified(*index);
         } else {
-            if (!result.designLines) continue;
+            if (!result.designBytes) continue;
             Date first, last = kZeroDate;
             if (GetDate(line, "MinDate", kSep, first)) {
                 GetDate(line, "MaxDate", kSep, last);
@@ -354,11 +355,10 @@ SharedMode::TakeInResult SharedMode::TakeInChanges(std::vector<std::string>& lin
         }
         line = MarkSeen(line, mStamp);
     }
-    if (result.designLines) Reload(wanted & ~excluded, *result.designLines);
-    return result;
+    if (result.designBytes) Reload(wanted & ~excluded, result.designLines);
 }
 
-void SharedMode::Reload(const SlotSet& wanted, const std::vector<std::string>& designLines) {
+void SharedMode::Reload(const SlotSet& wanted, const std::vector<std::string_view>& designLines) {
     if (wanted.none()) return;
     ReloadSlots(mDesign.Store(), wanted, designLines);
     RememberBase(wanted);
@@ -403,7 +403,8 @@ void SharedMode::Poll(int elapsedMs) {
     mPolling = true;
     if (mListener) mListener->SetBusyMark(true);
     std::vector<std::string> lines = LockSideFile(sidePath);
-    TakeInResult taken = TakeInChanges(lines, SlotSet(), true);
+    TakeInResult taken;
+    TakeInChanges(lines, SlotSet(), true, taken);
     if (!taken.designUnreadable) DeleteSeenByEverySharer(lines);
     UnlockSideFile(sidePath, lines);
     mSharerCount = taken.sharers;

@@ -119,15 +119,22 @@ private:
     struct TakeInResult {
         int sharers = 0;
         bool designUnreadable = false;
-        // The design file's lines, when unseen notifications made it worth reading.
-        std::optional<std::vector<std::string>> designLines;
+        // The design file, when unseen notifications made it worth reading: its bytes and
+        // its lines as views into them (only a few lines are copied out of a large file).
+        std::optional<std::string> designBytes;
+        std::vector<std::string_view> designLines;
+
+        TakeInResult() = default;
+        TakeInResult(const TakeInResult&) = delete;  // the views point into the bytes
+        TakeInResult& operator=(const TakeInResult&) = delete;
     };
 
     void Announce(const std::vector<DateChange>& changes, const SlotSet& touched);
-    TakeInResult TakeInChanges(std::vector<std::string>& lines, const SlotSet& excluded, bool withBaseYear);
+    void TakeInChanges(std::vector<std::string>& lines, const SlotSet& excluded, bool withBaseYear,
+                       TakeInResult& result);
     // Merges the touched slots with the design file's lines; the slots that changed.
-    SlotSet MergeTouched(const SlotSet& touched, const std::vector<std::string>& designLines);
-    void Reload(const SlotSet& wanted, const std::vector<std::string>& designLines);
+    SlotSet MergeTouched(const SlotSet& touched, const std::vector<std::string_view>& designLines);
+    void Reload(const SlotSet& wanted, const std::vector<std::string_view>& designLines);
     void RememberBase(const SlotSet& slots);
     void DeleteSeenByEverySharer(std::vector<std::string>& lines) const;
     bool SideFileUnchanged(const std::filesystem::path& sidePath, std::filesystem::file_time_type time);

@@ -165,11 +165,11 @@ SlotSet SlotsOfRange(const Date& first, const Date& last) {
 namespace {
 // Calls `take` (slot, line) for each of the design file's record lines in a wanted slot.
 template <typename Take>
-void VisitSlotLines(const SlotSet& wanted, const std::vector<std::string>& designLines, Take take) {
+void VisitSlotLines(const SlotSet& wanted, const std::vector<std::string_view>& designLines, Take take) {
     if (wanted.none()) return;
     int upper = kSlotCount - 1;
     while (!wanted.test(upper)) --upper;
-    for (const std::string& line : designLines) {
+    for (std::string_view line : designLines) {
         Date date;
         if (!GetDate(line, "Ci_CDate", kSep, date)) continue;
         const int slot = SlotOfDate(date);
@@ -179,17 +179,17 @@ void VisitSlotLines(const SlotSet& wanted, const std::vector<std::string>& desig
 }
 }  // namespace
 
-void ReloadSlots(LineStore& store, const SlotSet& wanted, const std::vector<std::string>& designLines) {
+void ReloadSlots(LineStore& store, const SlotSet& wanted, const std::vector<std::string_view>& designLines) {
     // Every wanted slot is emptied, also those of days the base year lacks (02/29 in 2003):
     // their lines come back from the file, and keeping the old ones would double them.
     for (int slot = 0; slot < kSlotCount; ++slot)
         if (wanted.test(slot)) store.Slot(slot).clear();
-    VisitSlotLines(wanted, designLines, [&](int slot, const std::string& line) { store.Slot(slot).push_back(line); });
+    VisitSlotLines(wanted, designLines, [&](int slot, std::string_view line) { store.Slot(slot).emplace_back(line); });
 }
 
-std::vector<LineList> SlotsOfFile(const SlotSet& wanted, const std::vector<std::string>& designLines) {
+std::vector<LineList> SlotsOfFile(const SlotSet& wanted, const std::vector<std::string_view>& designLines) {
     std::vector<LineList> slots(kSlotCount);
-    VisitSlotLines(wanted, designLines, [&](int slot, const std::string& line) { slots[slot].push_back(line); });
+    VisitSlotLines(wanted, designLines, [&](int slot, std::string_view line) { slots[slot].emplace_back(line); });
     return slots;
 }
 

@@ -72,8 +72,8 @@ std::optional<int> BaseYearOfComment(std::string_view comment);
 SlotSet SlotsOfRange(const Date& first, const Date& last);
 // Replaces the lines of the wanted slots by those of the design file's lines (which are in
 // slot order, so the walk stops at the first line past the highest wanted slot).
-void ReloadSlots(LineStore& store, const SlotSet& wanted, const std::vector<std::string>& designLines);
+void ReloadSlots(LineStore& store, const SlotSet& wanted, const std::vector<std::string_view>& designLines);
 // The design file's lines of the wanted slots, one list per slot (the others stay empty).
-std::vector<LineList> SlotsOfFile(const SlotSet& wanted, const std::vector<std::string>& designLines);
+std::vector<LineList> SlotsOfFile(const SlotSet& wanted, const std::vector<std::string_view>& designLines);
 
 }  // namespace mv

@@ -189,6 +189,27 @@ void LineSplitter::Finish() {
     mAfterCr = false;
 }
 
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
+    const std::size_t n = text.size();
+    // Line ends found with memchr, as the splitter of whole files does.
+    auto next = [&](char c, std::size_t from) {
+        const void* found = from < n ? std::memchr(text.data() + from, c, n - from) : nullptr;
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : n;
+    };
+    std::size_t at = 0, cr = next('\r', 0), lf = next('\n', 0);
+    while (at < n) {
+        const std::size_t stop = std::min(cr, lf);
+        lines.push_back(text.substr(at, stop - at));
+        if (stop == n) break;
+        at = stop + 1;
+        if (text[stop] == '\r' && at < n && text[at] == '\n') ++at;
+        if (cr < at) cr = next('\r', at);
+        if (lf < at) lf = next('\n', at);
+    }
+    return lines;
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     LineSplitter splitter(lines);

@@ -25,6 +25,8 @@ std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& p
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, Host& host);
 // Splits text into lines as ReadLines does.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into the text, for reading a few of them out of a large file.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // Splits text that arrives in pieces into lines as SplitLines splits the whole, so a file
 // can be read in chunks without holding all its bytes at once; a CR LF may fall across

@@ -43,6 +43,11 @@ TEST(LineSplitter, PiecesGiveTheSameLinesWhereverTheyAreCut) {
     for (std::size_t a = 0; a <= text.size(); ++a) {
         for (std::size_t b = a; b <= text.size(); ++b) EXPECT_EQ(SplitInPieces(text, {a, b}), whole) << a << ' ' << b;
     }
+    // Views into the whole text give the same lines.
+    for (std::size_t end = 0; end <= text.size(); ++end) {
+        const std::vector<std::string_view> views = SplitLineViews(text.substr(0, end));
+        EXPECT_EQ(Lines(views.begin(), views.end()), SplitLines(text.substr(0, end))) << end;
+    }
     std::vector<std::size_t> everyByte;
     for (std::size_t i = 1; i < text.size(); ++i) everyByte.push_back(i);
     EXPECT_EQ(SplitInPieces(text, everyByte), whole);
