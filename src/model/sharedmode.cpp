@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <tuple>
 
 #include "model/identity.h"
 #include "model/keyvalueline.h"
@@ -205,15 +206,14 @@ void SharedMode::RememberBase(const SlotSet& slots) {
 }
 
 void SharedMode::NotifyChange(const std::vector<Date>& dates, std::string_view comment) {
+    // A base-year change is announced once, whatever the dates.
+    if (IsBaseYearComment(comment)) return NotifyChanges({{Date{}, Date{}, std::string(comment)}});
     std::vector<DateChange> changes;
-    if (IsBaseYearComment(comment)) changes.push_back({Today(mHost), Date{}, std::string(comment)});
-    else
-        for (const Date& date : dates) changes.push_back({date, Date{}, std::string(comment)});
+    for (const Date& date : dates) changes.push_back({date, Date{}, std::string(comment)});
     NotifyChanges(changes);
 }
 
 void SharedMode::NotifyChange(const Date& first, const Date& last, std::string_view comment) {
-    if (IsBaseYearComment(comment)) return NotifyChange(std::vector<Date>{}, comment);
     NotifyChanges({{first, last == Date{} ? first : last, std::string(comment)}});
 }
 
@@ -233,15 +233,10 @@ void SharedMode::NotifyChanges(const std::vector<DateChange>& requested) {
             ranges.push_back(std::move(range));
         }
     }
-    auto byDate = [](const DateChange& x, const DateChange& y) {
-        return x.first < y.first || (x.first == y.first && x.comment < y.comment);
-    };
-    std::sort(singles.begin(), singles.end(), byDate);
-    singles.erase(std::unique(singles.begin(), singles.end(),
-                              [](const DateChange& x, const DateChange& y) {
-                                  return x.first == y.first && x.comment == y.comment;
-                              }),
-                  singles.end());
+    std::sort(singles.begin(), singles.end(), [](const DateChange& x, const DateChange& y) {
+        return std::tie(x.first, x.comment) < std::tie(y.first, y.comment);
+    });
+    singles.erase(std::unique(singles.begin(), singles.end()), singles.end());
     std::vector<DateChange> changes = std::move(singles);
     changes.insert(changes.end(), ranges.begin(), ranges.end());
     if (changes.empty()) return;

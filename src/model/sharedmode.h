@@ -61,6 +61,7 @@ struct DateChange {
     Date first;
     Date last;
     std::string comment;
+    friend bool operator==(const DateChange&, const DateChange&) = default;
 };
 
 class SharedMode : public SharingHooks {
