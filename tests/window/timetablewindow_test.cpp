@@ -125,6 +125,7 @@ private slots:
         EnvSettings settings = OpenNothing();
         Fixture f(settings, {});
         f.window->Session().OpenFile(f.design.string(), true);
+        const std::string before = ReadBytes(f.design);
         f.window->Session().SetModified(true);
         f.dialogs.answers = {Answer::Yes, Answer::No, Answer::Cancel};
         QVERIFY(!f.window->close());
@@ -133,7 +134,7 @@ private slots:
         QCOMPARE(QString::fromStdString(texts[0]), QStringLiteral("内容が変更されています。\r\r編集内容を保存しますか？\r\r"));
         QVERIFY(QString::fromStdString(texts[1]).startsWith(QStringLiteral("編集中の内容を上書き保存します。")));
         QCOMPARE(texts[2], texts[0]);
-        QCOMPARE(ReadBytes(f.design), ReadBytes(f.design));  // untouched below
+        QCOMPARE(ReadBytes(f.design), before);  // the declined save wrote nothing
         QVERIFY(f.window->isVisible());
         f.window->Session().SetModified(false);
     }
