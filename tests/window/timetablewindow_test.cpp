@@ -237,6 +237,57 @@ private slots:
         QCOMPARE(bar->value(), 167);  // 17 June is day 168 of 2003
     }
 
+    // The step sources and the days one step moves.
+    static void StepSources() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("days");
+        QTest::newRow("-") << QStringLiteral("Btn_KikanDw1") << -1;
+        QTest::newRow("+") << QStringLiteral("Btn_KikanUp1") << 1;
+        QTest::newRow("<<") << QStringLiteral("Btn_KikanDw7") << -7;
+        QTest::newRow(">>") << QStringLiteral("Btn_KikanUp7") << 7;
+        QTest::newRow("<") << QStringLiteral("Btn_SbarMae") << -1;
+        QTest::newRow(">") << QStringLiteral("Btn_SbarAto") << 1;
+        QTest::newRow("left corner") << QStringLiteral("imgFixedKado") << -1;
+        QTest::newRow("right corner") << QStringLiteral("imgFixedKado2") << 1;
+    }
+
+    void holdingAStepSourceStepsAtEveryTickUntilReleased_data() { StepSources(); }
+    void holdingAStepSourceStepsAtEveryTickUntilReleased() {
+        QFETCH(QString, source);
+        QFETCH(int, days);
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        auto* widget = f.window->findChild<QWidget*>(source);
+        QVERIFY(widget);
+        const Date& start = f.window->Session().View().start;
+        const int first = DaySerial(start);
+        QTest::mousePress(widget, Qt::LeftButton);
+        // Held, the timer goes on stepping, whatever the step redraws.
+        QTRY_VERIFY((DaySerial(start) - first) / days >= 3);
+        QTest::mouseRelease(widget, Qt::LeftButton);
+        QVERIFY(!f.window->Navigation().DateTimerRunning());
+        QCOMPARE((DaySerial(start) - first) % days, 0);
+        QCOMPARE(f.window->Layout().Columns().front().date, start);
+        QVERIFY(f.window->Session().Working().CommitAllowed());
+    }
+
+    void aQuickClickOnAStepSourceStepsOnce_data() { StepSources(); }
+    void aQuickClickOnAStepSourceStepsOnce() {
+        QFETCH(QString, source);
+        QFETCH(int, days);
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        auto* widget = f.window->findChild<QWidget*>(source);
+        QVERIFY(widget);
+        // Released before the timer's first tick.
+        QTest::mousePress(widget, Qt::LeftButton);
+        QTest::mouseRelease(widget, Qt::LeftButton);
+        const Date expected = AddDays({2003, 7, 1}, days);
+        QCOMPARE(f.window->Session().View().start, expected);
+        QCOMPARE(f.window->Layout().Columns().front().date, expected);
+        QVERIFY(!f.window->Navigation().DateTimerRunning());
+    }
+
     void dateBarMovesTheViewOnlyWhenTheThumbIsReleased() {
         Fixture f(OpenNothing());
         auto* bar = f.window->findChild<QScrollBar*>(QStringLiteral("sbarDate"));
