@@ -8,6 +8,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -286,6 +288,25 @@ private slots:
         QCOMPARE(f.window->Session().View().start, expected);
         QCOMPARE(f.window->Layout().Columns().front().date, expected);
         QVERIFY(!f.window->Navigation().DateTimerRunning());
+    }
+
+    void everyControlIsInsideAWindowOfTwoThirdsOfA1280By800Screen() {
+        Fixture f(OpenNothing());
+        QMainWindow& window = *f.window;
+        window.resize(1280 * 2 / 3, 800 * 2 / 3);
+        QTRY_COMPARE(window.size(), QSize(853, 533));
+        window.layout()->activate();
+        const QRect inside = window.rect();
+        QWidgetList controls = f.window->Tools()->findChildren<QWidget*>();
+        for (const char* name : {"imgFixedKado2", "imgFixedRight", "ScrBoxPic", "sbarDate", "Btn_SbarAto"})
+            controls << window.findChild<QWidget*>(QString::fromLatin1(name));
+        for (QWidget* control : controls) {
+            if (!control->isVisibleTo(&window)) continue;
+            const QRect placed(control->mapTo(&window, QPoint(0, 0)), control->size());
+            QVERIFY2(inside.contains(placed), qPrintable(control->objectName()));
+        }
+        // The panel took a second row rather than pushing the grid off the window.
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("ScrBoxPic"))->height() > 100);
     }
 
     void dateBarMovesTheViewOnlyWhenTheThumbIsReleased() {

@@ -252,7 +252,8 @@ WindowSizes TfrmTimeTable_01::MeasureWindow() const {
     sizes.screenHeight = screen->geometry().height();
     sizes.windowWidth = width();
     sizes.frameExtra = std::max(0, frameGeometry().height() - geometry().height());
-    sizes.toolPanelHeight = mTools->sizeHint().height();
+    // The tool panel's height at this width: it may wrap onto more rows.
+    sizes.toolPanelHeight = mTools->hasHeightForWidth() ? mTools->heightForWidth(width()) : mTools->sizeHint().height();
     return sizes;
 }
 
