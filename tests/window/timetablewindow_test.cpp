@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 
@@ -307,6 +308,38 @@ private slots:
         }
         // The panel took a second row rather than pushing the grid off the window.
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("ScrBoxPic"))->height() > 100);
+    }
+
+    void aResizeLaysTheFittedDatesOutAgainWhenItSettles() {
+        Fixture f(OpenNothing());
+        f.window->Tools()->Btn_DRate->click();
+        QCOMPARE(f.window->Session().View().scale.horizontal, int(kHorzFit));
+        const QWidget* viewport = f.window->View()->ScrollBox()->viewport();
+        const int before = f.window->Layout().GridWidth();
+        for (int change : {+200, -100}) {
+            f.window->resize(f.window->width() + change, f.window->height());
+            // The dates fill the grid's width again: no grey band, no scroll bar.
+            QTRY_VERIFY(f.window->Layout().GridWidth() <= viewport->width() &&
+                        f.window->Layout().GridWidth() >= viewport->width() - 60);
+        }
+        QVERIFY(f.window->Layout().GridWidth() > before);
+    }
+
+    void fittedRowsFillTheGridOfAWindowAsTallAsTheScreen() {
+        Fixture f(OpenNothing());
+        QMainWindow& window = *f.window;
+        const QSize screen = window.screen()->geometry().size();
+        window.resize(screen);
+        QTRY_COMPARE(window.size(), screen);
+        window.layout()->activate();
+        f.window->Tools()->Btn_DRate->click();  // 横：Fit, so no scroll bar below the grid
+        f.window->Tools()->Btn_TRate->click();  // 縦：Fit
+        QCOMPARE(f.window->Session().View().scale.vertical, int(kVertFit));
+        window.layout()->activate();
+        const QWidget* viewport = f.window->View()->ScrollBox()->viewport();
+        const int grid = f.window->Layout().GridHeight();
+        QVERIFY2(grid <= viewport->height() && grid >= viewport->height() - 60,
+                 qPrintable(QStringLiteral("grid %1, area %2").arg(grid).arg(viewport->height())));
     }
 
     void dateBarMovesTheViewOnlyWhenTheThumbIsReleased() {
