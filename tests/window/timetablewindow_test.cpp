@@ -9,11 +9,14 @@
 #include <QScrollBar>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <QUrl>
 
 #include "app/window/timetablewindow.h"
@@ -364,6 +367,40 @@ private slots:
         QCOMPARE(f.window->Session().View().start, (Date{2004, 7, 1}));
         QCOMPARE(f.window->Layout().Columns().front().date, (Date{2004, 7, 1}));
         QVERIFY(f.window->Session().Modified());
+        f.window->Session().SetModified(false);
+    }
+
+    void aListTurnsWithTheWheelOnlyWhenItHasTheFocus_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Cmb_BaseYYYY", "Cmb_MoveMM", "Cmb_DateW", "Cmb_TimeH"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void aListTurnsWithTheWheelOnlyWhenItHasTheFocus() {
+        QFETCH(QString, name);
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        auto* list = f.window->findChild<QComboBox*>(name);
+        QVERIFY(list);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        const int index = list->currentIndex();
+        auto turn = [list] {
+            QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            // As the system delivers it, which lets a wheel take the focus where allowed.
+            QSpontaneKeyEvent::setSpontaneous(&wheel);
+            qApp->notify(list, &wheel);
+        };
+        // Passing over the panel: neither the year nor the minute unit changes, nor the design.
+        f.window->Tools()->Edt_BaseMMDD->setFocus();
+        turn();
+        QVERIFY(!list->hasFocus());
+        QCOMPARE(list->currentIndex(), index);
+        QCOMPARE(f.window->Session().Design().BaseYear(), 2003);
+        QVERIFY(!f.window->Session().Modified());
+        // Chosen first, the list turns.
+        list->setFocus();
+        turn();
+        QCOMPARE(list->currentIndex(), index + 1);
         f.window->Session().SetModified(false);
     }
 

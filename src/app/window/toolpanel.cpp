@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -133,6 +134,25 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
     for (QWidget* w : std::initializer_list<QWidget*>{Btn_Open, Btn_Save, Btn_EditKind, Btn_Calendar, Lab_ShareMode})
         buttonRow->addWidget(w);
     row->addWidget(buttons);
+
+    // A wheel turned over the panel on the way to the grid would otherwise re-base the
+    // design into another year or change the minute unit, and mark it modified. A list
+    // takes the focus from a click or the keyboard only, so the wheel alone cannot.
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        list->setFocusPolicy(Qt::StrongFocus);
+        list->installEventFilter(this);
+    }
+}
+
+bool ToolPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* list = qobject_cast<QComboBox*>(watched);
+        if (list && !list->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace mv
