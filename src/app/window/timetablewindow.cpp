@@ -55,7 +55,6 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
                                    std::filesystem::path settingsPath, std::string parameter)
     : mSession(host, dialogs, files, std::move(settingsPath)), mParameter(std::move(parameter)) {
     setObjectName(QStringLiteral("TfrmTimeTable_01"));
-    QApplication::setApplicationDisplayName(QString());
     setAcceptDrops(true);
     mSession.SetListener(this);
     mSession.Create();
