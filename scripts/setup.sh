@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, quietly, and only when missing.
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev fonts-ipafont)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev fonts-ipafont)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,20 +1,17 @@
 // マロベランティス２: the timetable designer's program entry.
 
 #include <QApplication>
-#include <QFont>
 #include <QStringList>
 
+#include "app/window/applicationsetup.h"
 #include "app/window/timetablewindow.h"
 #include "model/settings.h"
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
-#include "view/fonts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("マロベランティス"));
-    mv::SubstituteFonts();
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ ゴシック"), 9));
+    mv::SetUpApplication(app);
 
     mv::SystemHost host(QCoreApplication::applicationDirPath().toStdString());
     mv::QtDialogs dialogs;
@@ -25,7 +22,6 @@ int main(int argc, char** argv) {
     mv::TfrmTimeTable_01 window(host, dialogs, files, mv::SettingsFilePath(host), parameter);
     dialogs.SetParent(&window);
     files.SetParent(&window);
-    QApplication::setApplicationDisplayName(QStringLiteral("マロベランティス２"));
     if (window.Session().Settings().Max_TimeTable_01) window.showMaximized();
     else window.show();
     return app.exec();

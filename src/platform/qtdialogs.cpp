@@ -1,5 +1,6 @@
 #include "platform/qtdialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -28,17 +29,34 @@ Answer FromQt(int button) {
     }
 }
 
-// "(*.MVF)|*.MVF|(*.*)|*.*" becomes "(*.MVF) (*.MVF);;(*.*) (*.*)".
+// The buttons' own words, without the letters Qt would underline: a letter typed while a
+// question is up must not answer it.
+const char* ButtonText(QMessageBox::StandardButton button) {
+    switch (button) {
+        case QMessageBox::Yes: return "はい";
+        case QMessageBox::No: return "いいえ";
+        case QMessageBox::Cancel: return "キャンセル";
+        default: return "OK";
+    }
+}
+
+// The descriptions already show their patterns ("(*.MVF)"): the dialogs do not repeat them.
+constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterDetails;
+
+}  // namespace
+
 QString QtFilter(const std::string& filter) {
     QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     QStringList entries;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        entries << parts[i] + QLatin1String(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                       QLatin1Char(')');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        // "*.*" means every file, also those without an extension.
+        for (QString& pattern : patterns)
+            if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        entries << parts[i] + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
     return entries.join(QLatin1String(";;"));
 }
-
-}  // namespace
 
 Answer QtDialogs::Show(MessageKind kind, const std::string& caption, const std::string& text, Buttons buttons,
                        Answer defaultAnswer) {
@@ -52,20 +70,24 @@ Answer QtDialogs::Show(MessageKind kind, const std::string& caption, const std::
     if (buttons == Buttons::OkCancel) qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
     QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(MessageLines(text)), qtButtons,
                     mParent);
+    for (QAbstractButton* button : box.buttons())
+        button->setText(QString::fromUtf8(ButtonText(box.standardButton(button))));
     box.setDefaultButton(ToQt(defaultAnswer));
     return FromQt(box.exec());
 }
 
 std::optional<std::string> QtFileChooser::ChooseOpen(const FileDialogRequest& request) {
     QString name = QFileDialog::getOpenFileName(mParent, QString::fromStdString(request.title),
-                                                QString::fromStdString(request.initialFile), QtFilter(request.filter));
+                                                QString::fromStdString(request.initialFile), QtFilter(request.filter),
+                                                nullptr, kFileDialogOptions);
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }
 
 std::optional<std::string> QtFileChooser::ChooseSave(const FileDialogRequest& request) {
     QString name = QFileDialog::getSaveFileName(mParent, QString::fromStdString(request.title),
-                                                QString::fromStdString(request.initialFile), QtFilter(request.filter));
+                                                QString::fromStdString(request.initialFile), QtFilter(request.filter),
+                                                nullptr, kFileDialogOptions);
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }

@@ -4,6 +4,8 @@
 #include "platform/dialogs.h"
 #include "platform/filechooser.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace mv {
@@ -18,6 +20,10 @@ public:
 private:
     QWidget* mParent;
 };
+
+// A filter of description and pattern pairs, "(*.MVF)|*.MVF|(*.*)|*.*", in Qt's form
+// "(*.MVF) (*.MVF);;(*.*) (*)" (the file dialogs show the descriptions only).
+QString QtFilter(const std::string& filter);
 
 class QtFileChooser : public FileChooser {
 public:

@@ -109,7 +109,10 @@ void TimetableRenderer::PaintCorner(QPainter& painter, bool right) {
     const bool pressed = mOptions.pressedCorner == (right ? 2 : 1);
     const int background = pressed ? colours::kPressedCorner : colours::kFixed;
     const int label = mLayout.Metrics().labelFontHeight;
-    canvas.HeaderBox({0, 0, width, third}, background, colours::kWhite, right ? ">" : "<", label);
+    // The arrow's band is a third of the header: in the weekday view's low header the label
+    // font is taller than the band inside its border, and the arrow would be cut off.
+    canvas.HeaderBox({0, 0, width, third}, background, colours::kWhite, right ? ">" : "<",
+                     std::max(1, std::min(label, third - 2)));
     static const std::string kHour = FromUtf8("時");
     canvas.HeaderBox({0, third, width, height}, background, colours::kWhite, ShowsTimes(mOptions) ? kHour : std::string(),
                      label);

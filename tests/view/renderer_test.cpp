@@ -225,6 +225,25 @@ TEST_F(RendererTest, TodayGetsADoubleWhiteFrame) {
     EXPECT_NE(image.pixel(r.left + 3 + (layout.Columns()[3].rect.left - r.left), third + 10), Rgb(colours::kWhite));
 }
 
+TEST_F(RendererTest, CornerArrowsStayInsideTheirBandInEveryHeader) {
+    for (int type : {0, 6, 8, 9}) {
+        layout.BuildWithSizes({2026, 3, 16}, type, ComputeMetrics({13, 7, 13}, type, 1920, true), 100, 40);
+        const int width = layout.Metrics().timeColumnWidth, band = layout.HeaderHeight() / 3;
+        for (bool right : {false, true}) {
+            QImage image(width, layout.HeaderHeight(), QImage::Format_RGB32);
+            QPainter painter(&image);
+            std::vector<DayBoxes> none;
+            TimetableRenderer(layout, none, options).PaintCorner(painter, right);
+            SCOPED_TRACE(testing::Message() << "type " << type << (right ? ", right" : ", left"));
+            // The arrow is there, and its band's border is whole: nothing ran over or was cut.
+            const int inside = (width - 2) * (band - 2);
+            EXPECT_GT(inside - Count(image, {1, 1, width - 1, band - 1}, Rgb(colours::kFixed)), 3);
+            EXPECT_EQ(Count(image, {0, 0, width - 1, 1}, Rgb(0xC0C0C0)), width - 1);
+            EXPECT_EQ(Count(image, {0, band - 1, width, band}, Rgb(0)), width);
+        }
+    }
+}
+
 TEST_F(RendererTest, MinuteLabelsExceptAtTheStartAndEndOfTheDay) {
     Add(1, 530, 630, 0xFFFFFF);
     Add(3, 500, 2900, 0xFFFFFF);

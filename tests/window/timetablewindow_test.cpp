@@ -8,9 +8,15 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <QUrl>
 
 #include "app/window/timetablewindow.h"
@@ -125,6 +131,7 @@ private slots:
         EnvSettings settings = OpenNothing();
         Fixture f(settings, {});
         f.window->Session().OpenFile(f.design.string(), true);
+        const std::string before = ReadBytes(f.design);
         f.window->Session().SetModified(true);
         f.dialogs.answers = {Answer::Yes, Answer::No, Answer::Cancel};
         QVERIFY(!f.window->close());
@@ -133,7 +140,7 @@ private slots:
         QCOMPARE(QString::fromStdString(texts[0]), QStringLiteral("内容が変更されています。\r\r編集内容を保存しますか？\r\r"));
         QVERIFY(QString::fromStdString(texts[1]).startsWith(QStringLiteral("編集中の内容を上書き保存します。")));
         QCOMPARE(texts[2], texts[0]);
-        QCOMPARE(ReadBytes(f.design), ReadBytes(f.design));  // untouched below
+        QCOMPARE(ReadBytes(f.design), before);  // the declined save wrote nothing
         QVERIFY(f.window->isVisible());
         f.window->Session().SetModified(false);
     }
@@ -248,6 +255,108 @@ private slots:
         QCOMPARE(bar->value(), 167);  // 17 June is day 168 of 2003
     }
 
+    // The step sources and the days one step moves.
+    static void StepSources() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("days");
+        QTest::newRow("-") << QStringLiteral("Btn_KikanDw1") << -1;
+        QTest::newRow("+") << QStringLiteral("Btn_KikanUp1") << 1;
+        QTest::newRow("<<") << QStringLiteral("Btn_KikanDw7") << -7;
+        QTest::newRow(">>") << QStringLiteral("Btn_KikanUp7") << 7;
+        QTest::newRow("<") << QStringLiteral("Btn_SbarMae") << -1;
+        QTest::newRow(">") << QStringLiteral("Btn_SbarAto") << 1;
+        QTest::newRow("left corner") << QStringLiteral("imgFixedKado") << -1;
+        QTest::newRow("right corner") << QStringLiteral("imgFixedKado2") << 1;
+    }
+
+    void holdingAStepSourceStepsAtEveryTickUntilReleased_data() { StepSources(); }
+    void holdingAStepSourceStepsAtEveryTickUntilReleased() {
+        QFETCH(QString, source);
+        QFETCH(int, days);
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        auto* widget = f.window->findChild<QWidget*>(source);
+        QVERIFY(widget);
+        const Date& start = f.window->Session().View().start;
+        const int first = DaySerial(start);
+        QTest::mousePress(widget, Qt::LeftButton);
+        // Held, the timer goes on stepping, whatever the step redraws.
+        QTRY_VERIFY((DaySerial(start) - first) / days >= 3);
+        QTest::mouseRelease(widget, Qt::LeftButton);
+        QVERIFY(!f.window->Navigation().DateTimerRunning());
+        QCOMPARE((DaySerial(start) - first) % days, 0);
+        QCOMPARE(f.window->Layout().Columns().front().date, start);
+        QVERIFY(f.window->Session().Working().CommitAllowed());
+    }
+
+    void aQuickClickOnAStepSourceStepsOnce_data() { StepSources(); }
+    void aQuickClickOnAStepSourceStepsOnce() {
+        QFETCH(QString, source);
+        QFETCH(int, days);
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        auto* widget = f.window->findChild<QWidget*>(source);
+        QVERIFY(widget);
+        // Released before the timer's first tick.
+        QTest::mousePress(widget, Qt::LeftButton);
+        QTest::mouseRelease(widget, Qt::LeftButton);
+        const Date expected = AddDays({2003, 7, 1}, days);
+        QCOMPARE(f.window->Session().View().start, expected);
+        QCOMPARE(f.window->Layout().Columns().front().date, expected);
+        QVERIFY(!f.window->Navigation().DateTimerRunning());
+    }
+
+    void everyControlIsInsideAWindowOfTwoThirdsOfA1280By800Screen() {
+        Fixture f(OpenNothing());
+        QMainWindow& window = *f.window;
+        window.resize(1280 * 2 / 3, 800 * 2 / 3);
+        QTRY_COMPARE(window.size(), QSize(853, 533));
+        window.layout()->activate();
+        const QRect inside = window.rect();
+        QWidgetList controls = f.window->Tools()->findChildren<QWidget*>();
+        for (const char* name : {"imgFixedKado2", "imgFixedRight", "ScrBoxPic", "sbarDate", "Btn_SbarAto"})
+            controls << window.findChild<QWidget*>(QString::fromLatin1(name));
+        for (QWidget* control : controls) {
+            if (!control->isVisibleTo(&window)) continue;
+            const QRect placed(control->mapTo(&window, QPoint(0, 0)), control->size());
+            QVERIFY2(inside.contains(placed), qPrintable(control->objectName()));
+        }
+        // The panel took a second row rather than pushing the grid off the window.
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("ScrBoxPic"))->height() > 100);
+    }
+
+    void aResizeLaysTheFittedDatesOutAgainWhenItSettles() {
+        Fixture f(OpenNothing());
+        f.window->Tools()->Btn_DRate->click();
+        QCOMPARE(f.window->Session().View().scale.horizontal, int(kHorzFit));
+        const QWidget* viewport = f.window->View()->ScrollBox()->viewport();
+        const int before = f.window->Layout().GridWidth();
+        for (int change : {+200, -100}) {
+            f.window->resize(f.window->width() + change, f.window->height());
+            // The dates fill the grid's width again: no grey band, no scroll bar.
+            QTRY_VERIFY(f.window->Layout().GridWidth() <= viewport->width() &&
+                        f.window->Layout().GridWidth() >= viewport->width() - 60);
+        }
+        QVERIFY(f.window->Layout().GridWidth() > before);
+    }
+
+    void fittedRowsFillTheGridOfAWindowAsTallAsTheScreen() {
+        Fixture f(OpenNothing());
+        QMainWindow& window = *f.window;
+        const QSize screen = window.screen()->geometry().size();
+        window.resize(screen);
+        QTRY_COMPARE(window.size(), screen);
+        window.layout()->activate();
+        f.window->Tools()->Btn_DRate->click();  // 横：Fit, so no scroll bar below the grid
+        f.window->Tools()->Btn_TRate->click();  // 縦：Fit
+        QCOMPARE(f.window->Session().View().scale.vertical, int(kVertFit));
+        window.layout()->activate();
+        const QWidget* viewport = f.window->View()->ScrollBox()->viewport();
+        const int grid = f.window->Layout().GridHeight();
+        QVERIFY2(grid <= viewport->height() && grid >= viewport->height() - 60,
+                 qPrintable(QStringLiteral("grid %1, area %2").arg(grid).arg(viewport->height())));
+    }
+
     void dateBarMovesTheViewOnlyWhenTheThumbIsReleased() {
         Fixture f(OpenNothing());
         auto* bar = f.window->findChild<QScrollBar*>(QStringLiteral("sbarDate"));
@@ -270,6 +379,40 @@ private slots:
         QCOMPARE(f.window->Session().View().start, (Date{2004, 7, 1}));
         QCOMPARE(f.window->Layout().Columns().front().date, (Date{2004, 7, 1}));
         QVERIFY(f.window->Session().Modified());
+        f.window->Session().SetModified(false);
+    }
+
+    void aListTurnsWithTheWheelOnlyWhenItHasTheFocus_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Cmb_BaseYYYY", "Cmb_MoveMM", "Cmb_DateW", "Cmb_TimeH"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void aListTurnsWithTheWheelOnlyWhenItHasTheFocus() {
+        QFETCH(QString, name);
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        auto* list = f.window->findChild<QComboBox*>(name);
+        QVERIFY(list);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        const int index = list->currentIndex();
+        auto turn = [list] {
+            QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            // As the system delivers it, which lets a wheel take the focus where allowed.
+            QSpontaneKeyEvent::setSpontaneous(&wheel);
+            qApp->notify(list, &wheel);
+        };
+        // Passing over the panel: neither the year nor the minute unit changes, nor the design.
+        f.window->Tools()->Edt_BaseMMDD->setFocus();
+        turn();
+        QVERIFY(!list->hasFocus());
+        QCOMPARE(list->currentIndex(), index);
+        QCOMPARE(f.window->Session().Design().BaseYear(), 2003);
+        QVERIFY(!f.window->Session().Modified());
+        // Chosen first, the list turns.
+        list->setFocus();
+        turn();
+        QCOMPARE(list->currentIndex(), index + 1);
         f.window->Session().SetModified(false);
     }
 

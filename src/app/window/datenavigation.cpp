@@ -54,8 +54,25 @@ DateNavigation::DateNavigation(NavigationHost& host, ToolPanel& tools, Timetable
 DateNavigation::~DateNavigation() = default;
 
 void DateNavigation::ConnectStepSource(QAbstractButton* button, StepKind kind) {
-    connect(button, &QAbstractButton::pressed, this, [this, kind] { StartDateTimer(kind); });
-    connect(button, &QAbstractButton::released, this, [this] { StopDateTimer(); });
+    connect(button, &QAbstractButton::pressed, this, [this, button, kind] {
+        PressStepSource(kind);
+        mHeldButton = button;
+    });
+    connect(button, &QAbstractButton::released, this, [this, button] {
+        // A full rebuild locks the window, and Qt lets go of a button that is disabled
+        // while held: that is not the user's release.
+        if (!button->isEnabled()) return;
+        StopDateTimer();
+    });
+}
+
+void DateNavigation::PressStepSource(StepKind kind) {
+    const bool running = mDateTimer.isActive();
+    StartDateTimer(kind);
+    if (!running) {
+        mStepsTaken = 0;
+        mStepOnQuickRelease = true;
+    }
 }
 
 void DateNavigation::SetStartDate(const Date& date, bool force) {
@@ -98,6 +115,10 @@ void DateNavigation::StartDateTimer(StepKind kind) {
 void DateNavigation::StopDateTimer() {
     if (!mDateTimer.isActive()) return;
     mDateTimer.stop();
+    mHeldButton = nullptr;
+    // A press let go before the first tick (a tap, a short click) still takes its step.
+    if (mStepOnQuickRelease && mStepsTaken == 0) DateTimerTimer();
+    mStepOnQuickRelease = false;
     mStepKind = StepKind::None;
     if (mPreviewShown) {
         mPreviewShown = false;
@@ -117,12 +138,16 @@ void DateNavigation::DateTimerTimer() {
     } done{mStepInProgress};
     DesignSession& session = mHost.Session();
     session.View().start = StepStartDate(session.View().start, days, session.Design().BaseYear());
+    ++mStepsTaken;
     if (IsPreviewStep(mStepKind)) {
         mHost.PreviewView();
         mPreviewShown = true;
     } else {
         mHost.RebuildView();
         PositionDateBar();
+        // The lock released the held button's look; it is still held, and its release
+        // must come through as one.
+        if (mHeldButton && mHeldButton->isEnabled() && !mHeldButton->isDown()) mHeldButton->setDown(true);
     }
 }
 
@@ -167,7 +192,7 @@ bool DateNavigation::eventFilter(QObject* watched, QEvent* event) {
     if (name == QLatin1String("imgFixedKado") || name == QLatin1String("imgFixedKado2")) {
         const bool left = name == QLatin1String("imgFixedKado");
         mHost.ShowCornerPressed(press ? (left ? 1 : 2) : 0);
-        if (press) StartDateTimer(left ? StepKind::PreviewDayBack : StepKind::PreviewDayForward);
+        if (press) PressStepSource(left ? StepKind::PreviewDayBack : StepKind::PreviewDayForward);
         else StopDateTimer();
         return true;
     }

@@ -65,6 +65,9 @@ protected:
 
 private:
     void ConnectStepSource(QAbstractButton* button, StepKind kind);
+    // A step button or corner pressed: the timer starts, and a release before its first
+    // tick steps once.
+    void PressStepSource(StepKind kind);
     void DateBarMoved();
 
     NavigationHost& mHost;
@@ -77,6 +80,9 @@ private:
     QTimer mVertHorzTimer;
     StepKind mStepKind = StepKind::None;
     ScrollKind mScrollKind = ScrollKind::None;
+    QAbstractButton* mHeldButton = nullptr;  // the step button being held, if any
+    int mStepsTaken = 0;                     // steps since the timer started
+    bool mStepOnQuickRelease = false;
     bool mStepInProgress = false;
     bool mPreviewShown = false;
     bool mProgramMovesBar = false;

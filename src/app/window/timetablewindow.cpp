@@ -55,7 +55,6 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
                                    std::filesystem::path settingsPath, std::string parameter)
     : mSession(host, dialogs, files, std::move(settingsPath)), mParameter(std::move(parameter)) {
     setObjectName(QStringLiteral("TfrmTimeTable_01"));
-    QApplication::setApplicationDisplayName(QString());
     setAcceptDrops(true);
     mSession.SetListener(this);
     mSession.Create();
@@ -86,6 +85,11 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     connect(&mScrBarTimer, &QTimer::timeout, this, [this] { UpdateClock(); });
     mTranTimer.setInterval(kPollIntervalMs);
     connect(&mTranTimer, &QTimer::timeout, this, [this] { TranTimerTimer(); });
+    // A window manager may resize the window more than once (placing, maximising) after
+    // the first layout; the layout follows once the size has stopped changing.
+    mSizeSettleTimer.setSingleShot(true);
+    mSizeSettleTimer.setInterval(150);
+    connect(&mSizeSettleTimer, &QTimer::timeout, this, [this] { WindowSizeSettled(); });
 
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(screen.width() * 2 / 3, screen.height() * 2 / 3);
@@ -251,9 +255,32 @@ WindowSizes TfrmTimeTable_01::MeasureWindow() const {
     sizes.screenWidth = screen->geometry().width();
     sizes.screenHeight = screen->geometry().height();
     sizes.windowWidth = width();
-    sizes.frameExtra = std::max(0, frameGeometry().height() - geometry().height());
-    sizes.toolPanelHeight = mTools->sizeHint().height();
+    // The menu bar lies outside the client area the grid is fitted into.
+    sizes.frameExtra = std::max(0, frameGeometry().height() - geometry().height()) +
+                       (menuBar()->isHidden() ? 0 : menuBar()->heightForWidth(width()));
+    // The tool panel's height at this width: it may wrap onto more rows.
+    sizes.toolPanelHeight = mTools->hasHeightForWidth() ? mTools->heightForWidth(width()) : mTools->sizeHint().height();
     return sizes;
+}
+
+bool TfrmTimeTable_01::LayoutMatchesWindow() const {
+    const ViewState& view = mSession.View();
+    const WindowSizes sizes = MeasureWindow();
+    const ViewMetrics metrics = ComputeMetrics(MeasureReferenceFont(), view.displayType, sizes.windowWidth, false);
+    const ScaleState scale = EffectiveScale(view.displayType, view.scale);
+    return ColumnContentWidth(view.displayType, scale, metrics, sizes) == mLayout.ColumnWidth() &&
+           RowHeight(scale, metrics, sizes) == mLayout.RowHeightPx() &&
+           metrics.bandWidth == mLayout.Metrics().bandWidth;
+}
+
+void TfrmTimeTable_01::WindowSizeSettled() {
+    if (mLayout.Columns().empty() || mRebuilding || IsBusy() || LayoutMatchesWindow()) return;
+    RefreshLayout();
+}
+
+void TfrmTimeTable_01::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    mSizeSettleTimer.start();
 }
 
 void TfrmTimeTable_01::SetBusy(bool busy) {
@@ -407,6 +434,8 @@ void TfrmTimeTable_01::showEvent(QShowEvent* event) {
     mSession.SetShown(true);
     mMyTimer.start();
     mSaveTimer.start();
+    // The frame a window manager adds is known only once the window is on screen.
+    mSizeSettleTimer.start();
 }
 
 void TfrmTimeTable_01::MyTimerTimer() {
@@ -446,7 +475,7 @@ void TfrmTimeTable_01::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer, &mTranTimer}) timer->stop();
+    for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer, &mTranTimer, &mSizeSettleTimer}) timer->stop();
     EnvSettings& settings = mSession.Settings();
     settings.Mnx_DragScroll = mDragScroll->isChecked();
     settings.Mnx_ShowProperty = mShowProperty->isChecked();

@@ -38,6 +38,9 @@ public:
     const std::vector<DayBoxes>& Boxes() const { return mBoxes; }
     QTimer& MyTimer() { return mMyTimer; }
     QTimer& SaveTimer() { return mSaveTimer; }
+    // The window's size has settled after a resize: lays out again when the layout no
+    // longer matches it (a Fit scale, a wrapped tool panel, the band width).
+    void WindowSizeSettled();
     // The Save button's state, as the 700 ms tick sets it.
     void SaveTimerTimer();
     void MyTimerTimer();
@@ -60,6 +63,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -78,6 +82,8 @@ private:
     void ScrollToEarliestOrSelected();
     void UpdateClock();
     WindowSizes MeasureWindow() const;
+    // Whether a layout refresh now would give other widths or heights.
+    bool LayoutMatchesWindow() const;
 
     DesignSession mSession;
     std::string mParameter;
@@ -109,6 +115,7 @@ private:
     QTimer mSaveTimer;
     QTimer mScrBarTimer;
     QTimer mTranTimer;
+    QTimer mSizeSettleTimer;
 };
 
 }  // namespace mv

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/window/flowlayout.h"
 #include "model/designfile.h"
 #include "view/geometry/viewlayout.h"
 
@@ -27,7 +29,7 @@ Widget* Named(Widget* widget, const char* name, const char* hint = nullptr) {
 QPushButton* Button(const char* name, const char* caption, const char* hint = nullptr) {
     auto* button = Named(new QPushButton(QString::fromUtf8(caption)), name, hint);
     button->setAutoDefault(false);
-    // As wide as the caption needs: the panel has many controls to fit in one row.
+    // As wide as the caption needs: the panel has many controls to fit in few rows.
     button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
     return button;
 }
@@ -50,7 +52,8 @@ QGroupBox* Group(const char* name, const char* caption, QLayout* layout) {
 
 ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlTop"));
-    auto* row = new QHBoxLayout(this);
+    // The groups wrap onto further rows when the window is too narrow for one.
+    auto* row = new FlowLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
 
     auto* typeRow = new QHBoxLayout;
@@ -124,9 +127,32 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
     Btn_EditKind = Button("Btn_EditKind", "編集", "編集とパック表示の切り替え");
     Btn_Calendar = Button("Btn_Calendar", "カレンダー");
     Lab_ShareMode = Named(new QLabel, "Lab_ShareMode");
+    // The file and mode buttons move as one.
+    auto* buttons = new QWidget;
+    auto* buttonRow = new QHBoxLayout(buttons);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{Btn_Open, Btn_Save, Btn_EditKind, Btn_Calendar, Lab_ShareMode})
-        row->addWidget(w);
-    row->addStretch(1);
+        buttonRow->addWidget(w);
+    row->addWidget(buttons);
+
+    // A wheel turned over the panel on the way to the grid would otherwise re-base the
+    // design into another year or change the minute unit, and mark it modified. A list
+    // takes the focus from a click or the keyboard only, so the wheel alone cannot.
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        list->setFocusPolicy(Qt::StrongFocus);
+        list->installEventFilter(this);
+    }
+}
+
+bool ToolPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* list = qobject_cast<QComboBox*>(watched);
+        if (list && !list->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace mv

@@ -46,6 +46,10 @@ public:
     QPushButton* Btn_EditKind;
     QPushButton* Btn_Calendar;
     QLabel* Lab_ShareMode;
+
+protected:
+    // Lists turn with the mouse wheel only when they have the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace mv
