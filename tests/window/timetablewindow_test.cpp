@@ -73,6 +73,11 @@ class TimetableWindowTest : public QObject {
             window->MyTimer().stop();
         }
         std::filesystem::path SettingsPath() const { return folder / "Marovelantis.Env"; }
+        // Opens the design and finds a control of the window by its name.
+        QWidget* OpenDesignAndFind(const QString& name) {
+            window->Session().OpenFile(design.string(), true);
+            return window->findChild<QWidget*>(name);
+        }
         std::vector<std::string> Texts() const {
             std::vector<std::string> texts;
             for (const auto& message : dialogs.shown) texts.push_back(message.text);
@@ -274,8 +279,7 @@ private slots:
         QFETCH(QString, source);
         QFETCH(int, days);
         Fixture f(OpenNothing());
-        f.window->Session().OpenFile(f.design.string(), true);
-        auto* widget = f.window->findChild<QWidget*>(source);
+        QWidget* widget = f.OpenDesignAndFind(source);
         QVERIFY(widget);
         const Date& start = f.window->Session().View().start;
         const int first = DaySerial(start);
@@ -294,8 +298,7 @@ private slots:
         QFETCH(QString, source);
         QFETCH(int, days);
         Fixture f(OpenNothing());
-        f.window->Session().OpenFile(f.design.string(), true);
-        auto* widget = f.window->findChild<QWidget*>(source);
+        QWidget* widget = f.OpenDesignAndFind(source);
         QVERIFY(widget);
         // Released before the timer's first tick.
         QTest::mousePress(widget, Qt::LeftButton);
