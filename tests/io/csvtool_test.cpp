@@ -23,6 +23,13 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string P(const std::string& name) { return "\"" + (folder / name).string() + "\""; }
+    // The holder line of a design the tool wrote: empty when nobody holds the file.
+    std::string Holder(const std::string& name) {
+        const std::string bytes = test::ReadBytes(folder / name);
+        const std::size_t at = bytes.find("#Priority=");
+        if (at == std::string::npos) return "<no holder line>";
+        return bytes.substr(at + 10, bytes.find('\r', at) - at - 10);
+    }
 
     test::TempFolder folder;
     std::string out, err;
@@ -36,6 +43,8 @@ TEST_F(CsvTool, ImportThenExportInAnotherOrder) {
                                              "No date,,9:00,,10:00\r\n"));
     ASSERT_EQ(Run("csv-import " + P("empty.MVF") + " " + P("in.csv") + " " + P("design.MVF")), 0) << err;
     EXPECT_EQ(out, "2\n");
+    // The tool ends at once: the design it wrote is held by nobody.
+    EXPECT_EQ(Holder("design.MVF"), "");
 
     ASSERT_EQ(Run("csv-export " + P("design.MVF") + " " + P("out.csv") + " --order 4,0,1,2,3"), 0) << err;
     EXPECT_EQ(out, "3\n");
@@ -75,6 +84,7 @@ TEST_F(CsvTool, SimpleImportWritesANewDesign) {
     test::WriteBytes(folder / "plan.csv", Sjis("簡易インポート タイトル(Week plan)\r\n2023/05/09,07:30,09:00,Early\r\n"));
     ASSERT_EQ(Run("simple-import " + P("plan.csv") + " " + P("plan.MVF")), 0) << err;
     EXPECT_EQ(out, "1\n");
+    EXPECT_EQ(Holder("plan.MVF"), "");
     ASSERT_EQ(Run("info " + P("plan.MVF")), 0);
     EXPECT_NE(out.find("base_year: 2023\ntitle: Week plan\n"), std::string::npos) << out;
     EXPECT_NE(out.find("frames: 1\n"), std::string::npos) << out;

@@ -83,6 +83,9 @@ CsvColumns ColumnList(const std::string& name, const std::string& text, int high
     return columns;
 }
 
+// The designs the imports write are left unheld, as resave leaves its copy: the tool ends at
+// once, and a holder stamp would tell the next opener that the file is in use.
+//
 // The system host with the computer's name asked only once and the local time worked out
 // once a second: every imported piece takes a frame id, and every id carries both.
 class CsvTool {
@@ -166,7 +169,7 @@ public:
             lines.Count(), [&lines](int index, std::vector<std::string>& fields) { SplitCsvLine(lines.Line(index), fields); },
             options, choices);
         if (count == 0) mDialogs.Information(kConfirmCaption, ImportDoneText(0));
-        if (!mDesign.SaveDesignFile(args.positional[2], true)) return 1;
+        if (!mDesign.SaveUnheldCopy(args.positional[2])) return 1;
         std::cout << count << '\n';
         return 0;
     }
@@ -176,7 +179,7 @@ public:
         CsvImporter importer(mDesign, mIds, mHost, mDialogs);
         SimpleImportResult result;
         if (!importer.SimpleImport(args.positional[0], ImportChoices{}, &result)) return 1;
-        if (!mDesign.SaveDesignFile(args.positional[1], true)) return 1;
+        if (!mDesign.SaveUnheldCopy(args.positional[1])) return 1;
         std::cout << result.rows << '\n';
         return 0;
     }
