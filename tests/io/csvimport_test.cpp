@@ -109,6 +109,14 @@ TEST_F(CsvImport, TimesBefore0500GoToThePreviousDay) {
                                "2024/07/09 2500-2800 small hours"}));
 }
 
+TEST_F(CsvImport, EndAtMidnightOfTheStartDateClosesThatDay) {
+    Import({"2024/05/10,22:00,2024/05/10,24:00,late", "2024/06/10,22:00,,0:00,blank end date",
+            "2024/07/10,03:00,2024/07/10,24:00:00,from the small hours", "2024/08/10,0:00,,24:00,whole day"});
+    EXPECT_EQ(Frames(), (Lines{"2024/05/10 2200-2400 late", "2024/06/10 2200-2400 blank end date",
+                               "2024/07/09 2700-2900 from the small hours", "2024/07/10 500-2400 from the small hours",
+                               "2024/08/09 2400-2900 whole day", "2024/08/10 500-2400 whole day"}));
+}
+
 TEST_F(CsvImport, DateFormsAndInvalidTexts) {
     EXPECT_EQ(Import({"2024-05-10,9:00,,10:00,hyphen", "20240511,9:00,,10:00,digits", "24/5/12,9:00,,10:00,short",
                       ",9:00,,10:00,no date", "2024/05/13,9x,2024/13/01,99:99,bad rest"}),

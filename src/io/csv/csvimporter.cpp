@@ -195,8 +195,14 @@ int CsvImporter::RowToPieces(const CsvTexts& texts, int pass) {
     Date endDate = NormalizeCsvDate(texts[Item(CsvItem::EndDate)]).value_or(startDate);
     int startTime = TimeOrDefault(texts[Item(CsvItem::StartTime)], kDefaultStart);
     int endTime = TimeOrDefault(texts[Item(CsvItem::EndTime)], kDefaultEnd);
-    if (endDate < startDate) std::swap(startDate, endDate);
-    else if (startDate == endDate && endTime < startTime) std::swap(startTime, endTime);
+    if (endDate < startDate) {
+        std::swap(startDate, endDate);
+    } else if (startDate == endDate) {
+        // An end of 0:00 (24:00 reads as 0:00) on the start date is the midnight that
+        // closes the day, not a time before the start.
+        if (endTime == 0) endTime = 2400;
+        else if (endTime < startTime) std::swap(startTime, endTime);
+    }
 
     const int days = endDate == startDate ? 1 : DaySerial(endDate) - DaySerial(startDate) + 1;
     auto outside = [](const Date& date, const std::optional<Date>& from, const std::optional<Date>& to) {
