@@ -74,6 +74,15 @@ TEST_F(CsvTool, ImportOptions) {
     ASSERT_EQ(Run("frames " + P("b.MVF")), 0);
     EXPECT_EQ(out.substr(0, 40).find("2024/06/01\t10:00\t18:00"), 0u) << out;
 
+    // A mistyped end year is refused, and the closing message says so.
+    test::WriteBytes(folder / "typo.csv", "2024/05/10,9:00,9999/12/31,10:00,typo\r\n2024/05/11,9:00,,10:00,fine\r\n");
+    ASSERT_EQ(Run("csv-import " + P("empty.MVF") + " " + P("typo.csv") + " " + P("d.MVF") + " --frozen 0 --map 0,1,2,3,4"),
+              0);
+    EXPECT_EQ(out, "1\n");
+    EXPECT_NE(err.find("取り込まなかった行数 = 1\n\n開始から終了までが１年を超える行"), std::string::npos) << err;
+    ASSERT_EQ(Run("info " + P("d.MVF")), 0);
+    EXPECT_NE(out.find("frames: 1\n"), std::string::npos) << out;
+
     EXPECT_EQ(Run("csv-import " + P("empty.MVF") + " " + P("rows.csv") + " " + P("c.MVF") + " --map -,2,-,-,0"), 1);
     EXPECT_NE(err.find("開始日はインポートの必須項目です。"), std::string::npos) << err;
     EXPECT_EQ(Run("csv-import " + P("empty.MVF") + " " + P("rows.csv") + " " + P("c.MVF") + " --dup twice"), 2);

@@ -168,7 +168,10 @@ public:
         int count = importer.RunImport(
             lines.Count(), [&lines](int index, std::vector<std::string>& fields) { SplitCsvLine(lines.Line(index), fields); },
             options, choices);
-        if (count == 0) mDialogs.Information(kConfirmCaption, ImportDoneText(0));
+        // Standard output keeps to the count; the closing message tells of no import and of
+        // refused rows.
+        const int refused = importer.State().rowsRefused;
+        if (count == 0 || refused > 0) mDialogs.Information(kConfirmCaption, ImportDoneText(count, refused));
         if (!mDesign.SaveUnheldCopy(args.positional[2])) return 1;
         std::cout << count << '\n';
         return 0;
