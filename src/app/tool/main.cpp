@@ -37,9 +37,9 @@ const char* const kUsage =
     "       marovelantis-tool resave DESIGN OUT\n"
     "       marovelantis-tool normalize DESIGN OUT\n"
     "       marovelantis-tool csv-export DESIGN OUT.csv [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--no-heading]\n"
-    "                         [--order 4,0,1,2,3]\n"
+    "                         [--order 4,0,1,2,3] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool csv-import DESIGN IN.csv OUT.MVF [--map SD,ST,ED,ET,TITLE] [--dup skip|replace|keep]\n"
-    "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
+    "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
     "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
 
