@@ -198,7 +198,8 @@ int Run(int argc, char** argv) {
 }  // namespace mv
 
 // Ends at once after the output is flushed: freeing a large design line by line only
-// delays the exit.
+// delays the exit. Every way out goes through here, failures too, since the design is
+// never freed on any of them.
 [[noreturn]] void Exit(int status) {
     std::cout.flush();
     std::cerr.flush();
@@ -211,9 +212,9 @@ int main(int argc, char** argv) {
         Exit(mv::Run(argc, argv));
     } catch (const mv::UsageError& error) {
         std::cerr << "marovelantis-tool: " << error.what << '\n' << mv::kUsage;
-        return mv::kUsageError;
+        Exit(mv::kUsageError);
     } catch (const std::exception& error) {
         std::cerr << "marovelantis-tool: " << error.what() << '\n';
-        return 1;
+        Exit(1);
     }
 }
