@@ -87,9 +87,6 @@ CsvColumns ColumnList(const std::string& name, const std::string& text, int high
     return columns;
 }
 
-// The designs the imports write are left unheld, as resave leaves its copy: the tool ends at
-// once, and a holder stamp would tell the next opener that the file is in use.
-//
 // The system host with the computer's name asked only once and the local time worked out
 // once a second: every imported piece takes a frame id, and every id carries both.
 class CsvTool {
@@ -205,6 +202,8 @@ public:
         // refused rows.
         const int refused = importer.State().rowsRefused;
         if (count == 0 || refused > 0) mDialogs.Information(kConfirmCaption, ImportDoneText(count, refused));
+        // Unheld, as resave leaves its copy: the tool ends at once, and a holder stamp would
+        // tell the next opener that the file is in use.
         if (!mDesign.SaveUnheldCopy(args.positional[2])) return 1;
         std::cout << count << '\n';
         return 0;
@@ -215,7 +214,7 @@ public:
         CsvImporter importer(mDesign, mIds, mHost, mDialogs);
         SimpleImportResult result;
         if (!importer.SimpleImport(args.positional[0], ImportChoices{}, &result)) return 1;
-        if (!mDesign.SaveUnheldCopy(args.positional[1])) return 1;
+        if (!mDesign.SaveUnheldCopy(args.positional[1])) return 1;  // unheld, as above
         std::cout << result.rows << '\n';
         return 0;
     }
