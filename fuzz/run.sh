@@ -29,13 +29,20 @@ head -c 2000 "$sample" >"$designs/seed-head"
 head -n 12 "$sample" >"$designs/seed-lines"
 printf '#Marovelantis=#Marovelantis\r\n' >"$designs/seed-empty"
 
+# The fuzzer's own status decides: its whole output goes to a log, of which the summary
+# lines are shown, and the whole report when it failed.
 run() {
-  local target=$1 corpus=$2
+  local target=$1 corpus=$2 log=$build/fuzz/$1.log status=0
   shift 2
   echo "== $target for $seconds s"
   "$build/fuzz/$target" "$corpus" -max_total_time="$seconds" -dict="$here/recordline.dict" \
-    -print_final_stats=1 "$@" 2>&1 | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==[0-9]+==ERROR|SUMMARY|Done)' || true
-  return "${PIPESTATUS[0]}"
+    -print_final_stats=1 "$@" >"$log" 2>&1 || status=$?
+  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==[0-9]+==ERROR|SUMMARY|Done)' "$log" || true
+  if [ $status -ne 0 ]; then
+    echo "$target failed (status $status):"
+    grep -v -E '^#[0-9]+' "$log" | tail -n 60
+  fi
+  return $status
 }
 
 status=0

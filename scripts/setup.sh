@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, quietly, and only when missing.
+# Further packages named as arguments are installed the same way (scripts/fuzz.sh asks for
+# clang and its sanitizer and libFuzzer runtimes).
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev fonts-ipafont)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev fonts-ipafont "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

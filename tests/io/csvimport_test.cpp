@@ -109,6 +109,39 @@ TEST_F(CsvImport, TimesBefore0500GoToThePreviousDay) {
                                "2024/07/09 2500-2800 small hours"}));
 }
 
+TEST_F(CsvImport, EndAtMidnightOfTheStartDateClosesThatDay) {
+    Import({"2024/05/10,22:00,2024/05/10,24:00,late", "2024/06/10,22:00,,0:00,blank end date",
+            "2024/07/10,03:00,2024/07/10,24:00:00,from the small hours", "2024/08/10,0:00,,24:00,whole day"});
+    EXPECT_EQ(Frames(), (Lines{"2024/05/10 2200-2400 late", "2024/06/10 2200-2400 blank end date",
+                               "2024/07/09 2700-2900 from the small hours", "2024/07/10 500-2400 from the small hours",
+                               "2024/08/09 2400-2900 whole day", "2024/08/10 500-2400 whole day"}));
+}
+
+TEST_F(CsvImport, RowsRunningOnForMoreThanAYearAreRefusedAndCounted) {
+    design.SetModified(false);
+    EXPECT_EQ(Import({"2024/05/10,9:00,9999/12/31,10:00,typo", "2024/05/10,9:00,2025/05/10,9:01,a minute more",
+                      "2025/05/10,,2024/05/09,,reversed", "2024/05/10,9:00,2025/05/10,9:00,a year",
+                      "2024/02/29,9:00,2025/02/28,9:00,leap day", "2024/02/29,9:00,2025/03/01,,leap day on"}),
+              2);
+    EXPECT_EQ(importer.State().rowsRefused, 4);
+    // A year to the minute reaches the first day again, without overlapping it.
+    const Lines frames = Frames();
+    EXPECT_EQ(frames.size(), 2u * 366);
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "2024/05/10 900-2900 a year (1)"), 1);
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "2025/05/10 500-900 a year (366)"), 1);
+
+    // Only the adding pass counts, and only rows the date range lets through.
+    ImportChoices replaceInMay;
+    replaceInMay.to = Date{2024, 5, 31};
+    EXPECT_EQ(Import({"2024/05/10,9:00,9999/12/31,10:00,typo", "2023/05/10,9:00,2024/05/11,10:00,long"}, replaceInMay),
+              0);
+    EXPECT_EQ(importer.State().rowsRefused, 1);
+    EXPECT_EQ(ImportDoneText(0, 1), "インポート対象データはありませんでした。\r\n\r\n    取り込まなかった行数 = 1"
+                                    "\r\n\r\n開始から終了までが１年を超える行は取り込みません。\r\n"
+                                    "（１年分のデザインでは、同じ月日に同じ枠が重なるだけのため）");
+    EXPECT_EQ(ImportDoneText(2, 4).rfind(ImportDoneText(2) + "\r\n\r\n    取り込まなかった行数 = 4\r\n", 0), 0u);
+}
+
 TEST_F(CsvImport, DateFormsAndInvalidTexts) {
     EXPECT_EQ(Import({"2024-05-10,9:00,,10:00,hyphen", "20240511,9:00,,10:00,digits", "24/5/12,9:00,,10:00,short",
                       ",9:00,,10:00,no date", "2024/05/13,9x,2024/13/01,99:99,bad rest"}),

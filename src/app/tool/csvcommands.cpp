@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/tool/consoledialogs.h"
@@ -18,6 +21,7 @@
 #include "model/identity.h"
 #include "model/keyvalueline.h"
 #include "model/recordline.h"
+#include "model/settings.h"
 #include "model/textfile.h"
 #include "platform/systemhost.h"
 
@@ -93,16 +97,40 @@ public:
         return mDesign.CheckDesignFile(path) && mDesign.ReadDesignFile(path, renewIds);
     }
 
+    // The CSV settings of the settings file named by --settings, or of none (the program's
+    // defaults), as the definition window holds them when it opens. False, with the reason,
+    // when the named file cannot be read.
+    bool LoadCsvSettings(const CsvArguments& args, CsvOptions& options) {
+        EnvSettings settings;
+        auto file = args.values.find("--settings");
+        if (file == args.values.end()) {
+            const ClockTime now = mHost.Now();
+            settings = DefaultSettings(Date{now.year, now.month, now.day});
+        } else {
+            std::error_code ec;
+            // A missing file would quietly give the defaults: here it is a mistake.
+            if (!std::filesystem::is_regular_file(file->second, ec) || !LoadSettings(file->second, mHost, settings)) {
+                std::cerr << "marovelantis-tool: cannot read the settings file " << file->second << '\n';
+                return false;
+            }
+        }
+        options = CsvOptionsFromSettings(settings);
+        ApplyDefinitionDefaults(options);
+        return true;
+    }
+
     int Export(const CsvArguments& args) {
         if (args.positional.size() != 2) throw CsvUsageError{"csv-export takes a design file and an output file"};
-        CsvOptions options;
+        std::optional<CsvColumns> order;
         if (auto it = args.values.find("--order"); it != args.values.end())
-            options.exportCol = ColumnList("--order", it->second, kCsvItemCount - 1, false);
-        ApplyDefinitionDefaults(options);
+            order = ColumnList("--order", it->second, kCsvItemCount - 1, false);
         ExportChoices choices;
         choices.from = DateValue(args, "--from");
         choices.to = DateValue(args, "--to");
         choices.headingLine = !args.flags.count("--no-heading");
+        CsvOptions options;
+        if (!LoadCsvSettings(args, options)) return 1;
+        if (order) options.exportCol = *order;
         if (!Load(args.positional[0], false)) return 1;
 
         RecordContext context;
@@ -124,7 +152,6 @@ public:
     int Import(const CsvArguments& args) {
         if (args.positional.size() != 3)
             throw CsvUsageError{"csv-import takes a design file, a CSV file and an output file"};
-        CsvOptions options;
         ImportChoices choices;
         choices.from = DateValue(args, "--from");
         choices.to = DateValue(args, "--to");
@@ -134,13 +161,20 @@ public:
             else if (it->second == "keep") choices.duplicates = DuplicateRule::Keep;
             else throw CsvUsageError{"--dup needs skip, replace or keep, not " + it->second};
         }
+        std::optional<int> frozen;
         if (auto it = args.values.find("--frozen"); it != args.values.end()) {
-            auto frozen = ParseInt(it->second);
+            frozen = ParseInt(it->second);
             if (!frozen || *frozen < 0 || *frozen > 10) throw CsvUsageError{"--frozen needs 0 to 10"};
-            options.frozenRows = *frozen;
         }
-        auto map = args.values.find("--map");
-        if (map != args.values.end()) options.importCol = ColumnList("--map", map->second, 1 << 20, true);
+        std::optional<CsvColumns> map;
+        if (auto it = args.values.find("--map"); it != args.values.end())
+            map = ColumnList("--map", it->second, 1 << 20, true);
+        CsvOptions options;
+        if (!LoadCsvSettings(args, options)) return 1;
+        if (frozen) options.frozenRows = *frozen;
+        // --map, else the settings' mapping when it maps the start date, else the headings.
+        const bool mapped = map || options.importCol[static_cast<int>(CsvItem::StartDate)] >= 0;
+        if (map) options.importCol = *map;
         if (!Load(args.positional[0], true)) return 1;
 
         // The lines are read as the import reaches them, not held all at once.
@@ -151,10 +185,9 @@ public:
         }
         if (lines.Replaced() > 0)
             mDialogs.Information(kConfirmCaption, ReplacedCharactersText(args.positional[1], lines.Replaced()));
-        if (map == args.values.end() && lines.Count() > 0) {
+        if (!mapped && lines.Count() > 0) {
             // Columns beyond the first line's fields have no heading to match.
             std::vector<std::string> first = SplitCsvLine(lines.Line(0));
-            ApplyDefinitionDefaults(options);
             options.importCol =
                 AutoMapColumns(ColumnListLines(first, static_cast<int>(first.size())), options.taiou);
         }
@@ -165,8 +198,13 @@ public:
         int count = importer.RunImport(
             lines.Count(), [&lines](int index, std::vector<std::string>& fields) { SplitCsvLine(lines.Line(index), fields); },
             options, choices);
-        if (count == 0) mDialogs.Information(kConfirmCaption, ImportDoneText(0));
-        if (!mDesign.SaveDesignFile(args.positional[2], true)) return 1;
+        // Standard output keeps to the count; the closing message tells of no import and of
+        // refused rows.
+        const int refused = importer.State().rowsRefused;
+        if (count == 0 || refused > 0) mDialogs.Information(kConfirmCaption, ImportDoneText(count, refused));
+        // Unheld, as resave leaves its copy: the tool ends at once, and a holder stamp would
+        // tell the next opener that the file is in use.
+        if (!mDesign.SaveUnheldCopy(args.positional[2])) return 1;
         std::cout << count << '\n';
         return 0;
     }
@@ -176,7 +214,7 @@ public:
         CsvImporter importer(mDesign, mIds, mHost, mDialogs);
         SimpleImportResult result;
         if (!importer.SimpleImport(args.positional[0], ImportChoices{}, &result)) return 1;
-        if (!mDesign.SaveDesignFile(args.positional[1], true)) return 1;
+        if (!mDesign.SaveUnheldCopy(args.positional[1])) return 1;  // unheld, as above
         std::cout << result.rows << '\n';
         return 0;
     }
@@ -198,9 +236,10 @@ std::optional<int> RunCsvCommand(int argc, char** argv, const char* usage) {
         // Left for the end of the process to reclaim: the tool exits right after the command,
         // and freeing a large design line by line would only delay that.
         CsvTool& tool = *new CsvTool;
-        if (command == "csv-export") return tool.Export(Parse(argc, argv, {"--from", "--to", "--order"}, {"--no-heading"}));
+        if (command == "csv-export")
+            return tool.Export(Parse(argc, argv, {"--from", "--to", "--order", "--settings"}, {"--no-heading"}));
         if (command == "csv-import")
-            return tool.Import(Parse(argc, argv, {"--map", "--dup", "--frozen", "--from", "--to"}, {}));
+            return tool.Import(Parse(argc, argv, {"--map", "--dup", "--frozen", "--from", "--to", "--settings"}, {}));
         return tool.Simple(Parse(argc, argv, {}, {}));
     } catch (const CsvUsageError& error) {
         std::cerr << "marovelantis-tool: " << error.what << '\n' << usage;

@@ -37,9 +37,9 @@ const char* const kUsage =
     "       marovelantis-tool resave DESIGN OUT\n"
     "       marovelantis-tool normalize DESIGN OUT\n"
     "       marovelantis-tool csv-export DESIGN OUT.csv [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--no-heading]\n"
-    "                         [--order 4,0,1,2,3]\n"
+    "                         [--order 4,0,1,2,3] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool csv-import DESIGN IN.csv OUT.MVF [--map SD,ST,ED,ET,TITLE] [--dup skip|replace|keep]\n"
-    "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
+    "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
     "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
 
@@ -198,7 +198,8 @@ int Run(int argc, char** argv) {
 }  // namespace mv
 
 // Ends at once after the output is flushed: freeing a large design line by line only
-// delays the exit.
+// delays the exit. Every way out goes through here, failures too, since the design is
+// never freed on any of them.
 [[noreturn]] void Exit(int status) {
     std::cout.flush();
     std::cerr.flush();
@@ -211,9 +212,9 @@ int main(int argc, char** argv) {
         Exit(mv::Run(argc, argv));
     } catch (const mv::UsageError& error) {
         std::cerr << "marovelantis-tool: " << error.what << '\n' << mv::kUsage;
-        return mv::kUsageError;
+        Exit(mv::kUsageError);
     } catch (const std::exception& error) {
         std::cerr << "marovelantis-tool: " << error.what() << '\n';
-        return 1;
+        Exit(1);
     }
 }

@@ -74,6 +74,15 @@ std::string BuildImportLine(const DayPiece& piece, FrameIdSource& ids, const std
     return line;
 }
 
+// A design holds one year, each month and day once: a row running on past the same month,
+// day and time a year later (02/29 counts from 02/28) would only pile copies of itself onto
+// the same days, one per year, and a mistyped year makes millions of them.
+bool SpansMoreThanAYear(const Date& startDate, int startTime, const Date& endDate, int endTime) {
+    const int year = startDate.year + 1;
+    const Date yearOn{year, startDate.month, std::min(startDate.day, DaysInMonth(year, startDate.month))};
+    return yearOn < endDate || (endDate == yearOn && startTime < endTime);
+}
+
 }  // namespace
 
 CsvImporter::CsvImporter(DesignDocument& design, FrameIdSource& ids, Host& host, Dialogs& dialogs)
@@ -195,14 +204,24 @@ int CsvImporter::RowToPieces(const CsvTexts& texts, int pass) {
     Date endDate = NormalizeCsvDate(texts[Item(CsvItem::EndDate)]).value_or(startDate);
     int startTime = TimeOrDefault(texts[Item(CsvItem::StartTime)], kDefaultStart);
     int endTime = TimeOrDefault(texts[Item(CsvItem::EndTime)], kDefaultEnd);
-    if (endDate < startDate) std::swap(startDate, endDate);
-    else if (startDate == endDate && endTime < startTime) std::swap(startTime, endTime);
+    if (endDate < startDate) {
+        std::swap(startDate, endDate);
+    } else if (startDate == endDate) {
+        // An end of 0:00 (24:00 reads as 0:00) on the start date is the midnight that
+        // closes the day, not a time before the start.
+        if (endTime == 0) endTime = 2400;
+        else if (endTime < startTime) std::swap(startTime, endTime);
+    }
 
     const int days = endDate == startDate ? 1 : DaySerial(endDate) - DaySerial(startDate) + 1;
     auto outside = [](const Date& date, const std::optional<Date>& from, const std::optional<Date>& to) {
         return (from && date < *from) || (to && *to < date);
     };
     if (outside(startDate, mChoices.from, mChoices.to) || outside(endDate, mChoices.from, mChoices.to)) return 0;
+    if (SpansMoreThanAYear(startDate, startTime, endDate, endTime)) {
+        if (pass == 1) ++mState.rowsRefused;
+        return 0;
+    }
 
     // An end on a later date at 05:00 or earlier belongs to the design day before it: that
     // day ends at end + 24 h and the end date itself gets nothing.
@@ -355,9 +374,14 @@ std::string ImportProgressText(int row, int lastRow) {
     return "  Import  " + std::to_string(row) + " / " + std::to_string(lastRow);
 }
 
-std::string ImportDoneText(int count) {
-    if (count == 0) return "インポート対象データはありませんでした。";
-    return "インポート処理を終了しました。\r\n\r\n    インポート行数 = " + std::to_string(count);
+std::string ImportDoneText(int count, int refused) {
+    std::string text = count == 0 ? "インポート対象データはありませんでした。"
+                                  : "インポート処理を終了しました。\r\n\r\n    インポート行数 = " + std::to_string(count);
+    if (refused > 0)
+        text += "\r\n\r\n    取り込まなかった行数 = " + std::to_string(refused) +
+                "\r\n\r\n開始から終了までが１年を超える行は取り込みません。\r\n"
+                "（１年分のデザインでは、同じ月日に同じ枠が重なるだけのため）";
+    return text;
 }
 
 std::string NotSimpleImportFileText(const std::filesystem::path& path) {

@@ -42,6 +42,7 @@ struct ImportRunState {
     std::vector<int> dayOffsets;           // of added frames shown in the view, from its first date
     int framesAdded = 0;
     int duplicatesRemoved = 0;  // by "置換する"; not part of the undo step
+    int rowsRefused = 0;        // rows running on for more than a year, which add nothing
 };
 
 struct SimpleImportResult {
@@ -88,7 +89,8 @@ public:
     bool ImportRow(const CsvTexts& texts, int pass);
     // Turns a row with a valid start date into day pieces and removes duplicates (pass 0)
     // or adds the pieces (pass 1); a start time, end date or end time that is not valid
-    // counts as blank and takes its default. Returns the number of frames added.
+    // counts as blank and takes its default. A row that runs on for more than a year adds
+    // nothing and is counted as refused in pass 1. Returns the number of frames added.
     int RowToPieces(const CsvTexts& texts, int pass);
     // Adds the record line of one piece to the day store.
     void AddPiece(const DayPiece& piece, const std::string& title);
@@ -124,7 +126,9 @@ private:
 // Texts of the import (UTF-8).
 std::string ImportConfirmationText(const ImportChoices& choices);
 std::string ImportProgressText(int row, int lastRow);
-std::string ImportDoneText(int count);
+// The closing message: the number of imported rows and, when rows were refused for running
+// on for more than a year, their number and why.
+std::string ImportDoneText(int count, int refused = 0);
 std::string NotSimpleImportFileText(const std::filesystem::path& path);
 
 }  // namespace mv

@@ -17,6 +17,21 @@ const CsvTexts& DefaultCsvTaiou() {
     return kDefaults;
 }
 
+const EnvSettings& DefaultEnvSettings() {
+    static const EnvSettings kDefaults{};
+    return kDefaults;
+}
+
+CsvOptions CsvOptionsFromSettings(const EnvSettings& settings) {
+    CsvOptions options;
+    options.taiou = settings.CsvTaiou;
+    options.exportCol = settings.ExportCol;
+    options.importCol = settings.ImportCol;
+    options.titleLocation = settings.Cmb_TitleLoc;
+    options.frozenRows = settings.Cmb_FixedRows;
+    return options;
+}
+
 void ApplyDefinitionDefaults(CsvOptions& options) {
     if (Trim(options.taiou[0]).empty()) options.taiou = DefaultCsvTaiou();
     for (int i = 0; i < kCsvItemCount; ++i)

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/date.h"
+#include "model/settings.h"
 
 namespace mv {
 
@@ -24,14 +25,22 @@ const std::string& CsvItemName(int item);
 // "開始日", "開始時刻", "終了日", "終了時刻", "件名" as Shift-JIS bytes.
 const CsvTexts& DefaultCsvTaiou();
 
-// The CSV settings, with the defaults a missing settings file gives.
+// The settings of a missing settings file.
+const EnvSettings& DefaultEnvSettings();
+
+// The CSV settings, with the defaults a missing settings file gives (the headings as the
+// definition window fills in blank ones).
 struct CsvOptions {
     CsvTexts taiou = DefaultCsvTaiou();  // CsvTaiou0..4: column heading of each item
-    CsvColumns exportCol{-1, -1, -1, -1, -1};  // ExportCol0..4: item written in CSV column i
-    CsvColumns importCol{-1, -1, -1, -1, -1};  // ImportCol0..4: CSV column of item i, -1 unmapped
-    int titleLocation = 0;  // Cmb_TitleLoc: which field offsets give the display order
-    int frozenRows = 1;     // Cmb_FixedRows: CSV lines of the grid that are not imported
+    CsvColumns exportCol = DefaultEnvSettings().ExportCol;  // ExportCol0..4: item written in CSV column i
+    CsvColumns importCol = DefaultEnvSettings().ImportCol;  // ImportCol0..4: CSV column of item i, -1 unmapped
+    int titleLocation = DefaultEnvSettings().Cmb_TitleLoc;  // Cmb_TitleLoc: which field offsets give the display order
+    int frozenRows = DefaultEnvSettings().Cmb_FixedRows;    // Cmb_FixedRows: CSV lines of the grid not imported
 };
+
+// The CSV settings as the settings hold them; ApplyDefinitionDefaults then does what the
+// definition window does with them.
+CsvOptions CsvOptionsFromSettings(const EnvSettings& settings);
 
 // What the definition window does to the settings when it is created: blank heading of
 // item 0 -> all five headings back to their defaults; export columns below 0 -> their own
