@@ -45,7 +45,7 @@ TEST(LineSplitter, PiecesGiveTheSameLinesWhereverTheyAreCut) {
     }
     // Views into the whole text give the same lines.
     for (std::size_t end = 0; end <= text.size(); ++end) {
-        const std::vector<std::string_view> views = SplitLineViews(text.substr(0, end));
+        const std::vector<std::string_view> views = SplitLineViews(std::string_view(text).substr(0, end));
         EXPECT_EQ(Lines(views.begin(), views.end()), SplitLines(text.substr(0, end))) << end;
     }
     std::vector<std::size_t> everyByte;
