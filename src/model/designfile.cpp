@@ -64,6 +64,15 @@ void DesignDocument::ResetDesignValues() {
     mLastUpdate.clear();
 }
 
+void DesignDocument::SetModified(bool modified) {
+    mModified = modified;
+    for (ModifiedListener* listener : mModifiedListeners) listener->ModifiedSet(modified);
+}
+
+void DesignDocument::RemoveModifiedListener(ModifiedListener* listener) {
+    std::erase(mModifiedListeners, listener);
+}
+
 void DesignDocument::SetBaseYearIndex(int index) { mBaseYearIndex = std::clamp(index, 0, kLastBaseYearIndex); }
 
 std::vector<std::string> DesignDocument::TakeDeferredMessages() {

@@ -30,6 +30,14 @@ public:
     virtual void DesignRead() {}
 };
 
+// Told of every setting of the design's modified flag; clearing it (a design opened,
+// created or saved) is what empties the undo history.
+class ModifiedListener {
+public:
+    virtual ~ModifiedListener() = default;
+    virtual void ModifiedSet(bool modified) = 0;
+};
+
 class DesignDocument {
 public:
     DesignDocument(Host& host, Dialogs& dialogs, FrameIdSource& ids);
@@ -81,8 +89,11 @@ public:
     // The open design's path (empty while none is open) and whether it has unsaved edits.
     const std::filesystem::path& Path() const { return mPath; }
     void SetPath(std::filesystem::path path) { mPath = std::move(path); }
+    // The one owner of the modified flag; every setting is told to the listeners.
     bool Modified() const { return mModified; }
-    void SetModified(bool modified) { mModified = modified; }
+    void SetModified(bool modified);
+    void AddModifiedListener(ModifiedListener* listener) { mModifiedListeners.push_back(listener); }
+    void RemoveModifiedListener(ModifiedListener* listener);
 
     bool SharedMode() const { return mSharedMode; }
     void SetSharedMode(bool on) { mSharedMode = on; }
@@ -117,6 +128,7 @@ private:
     std::vector<std::string> mUnplacedLines;  // records whose date cannot be read
     std::filesystem::path mPath;
     bool mModified = false;
+    std::vector<ModifiedListener*> mModifiedListeners;
     int mBaseYearIndex = 0;
     std::string mTitle;
     int mMinuteStepIndex = kDefaultMinuteStepIndex;

@@ -1,5 +1,6 @@
 #include "model/frame.h"
 
+#include <atomic>
 #include <cmath>
 
 #include "model/codec.h"
@@ -16,6 +17,11 @@ int HeightOfPointSize(int pointSize, int pixelsPerInch) {
     return -static_cast<int>(std::lround(static_cast<double>(pointSize) * pixelsPerInch / 72.0));
 }
 
+namespace {
+std::atomic<int> gFrameSerials{0};
+std::atomic<int> gFieldSerials{0};
+}  // namespace
+
 std::string DeriveTitle(const TCInf& frame) {
     static const std::string kNakaguro = Sjis("・");
     for (const TFInf& field : frame.Fields) {
@@ -28,6 +34,7 @@ std::string DeriveTitle(const TCInf& frame) {
 
 std::unique_ptr<TCInf> NewFrame(const FrameDefaults& defaults, std::string id) {
     auto frame = std::make_unique<TCInf>();
+    frame->Serial = ++gFrameSerials;
     frame->Cid = std::move(id);
     frame->TextFH = -defaults.baseFontHeight;
     frame->TextPS = defaults.beginPointSize;
@@ -37,6 +44,7 @@ std::unique_ptr<TCInf> NewFrame(const FrameDefaults& defaults, std::string id) {
 
 TFInf NewField(int id, int area, const FrameDefaults& defaults) {
     TFInf field;
+    field.Serial = ++gFieldSerials;
     field.FID = id;
     field.FArea = area;
     field.FTextPS = id == kTimeFieldId ? 8 : 10;

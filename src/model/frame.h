@@ -15,6 +15,9 @@ inline constexpr int kTimeFieldId = 1;
 // One text field drawn inside a frame.
 class TFInf {
 public:
+    // Creation serial number: counted up from 1 for every field NewField creates in this
+    // program run; fields at one height stack in creation order. Copies keep it.
+    int Serial = 0;
     int FID = 0;         // role: kTimeFieldId or an ordinary title field
     int FArea = 0;       // 0 = frame, 1 = station column
     std::string FTextStr = "  ";  // Shift-JIS, line breaks as 0x7F
@@ -29,6 +32,10 @@ public:
 // One frame on one date, or the record of a date's column header.
 class TCInf {
 public:
+    // Creation serial number, counted up from 1 for every frame NewFrame creates in this
+    // program run: what finds a frame again after its column was rebuilt. A frame moved to
+    // another date keeps it.
+    int Serial = 0;
     std::string Cid;
     Date CDate;
     int ResizePos = -1;

@@ -1,6 +1,31 @@
 #include "model/linestore.h"
 
+#include <algorithm>
+
+#include "model/keyvalueline.h"
+
 namespace mv {
+
+namespace {
+bool HasId(const std::string& line, std::string_view cid) {
+    auto found = FindValue(line, "Ci_Cid", kSep);
+    return found && *found == cid;
+}
+}  // namespace
+
+bool LineStore::RemoveLine(const Date& date, std::string_view cid) {
+    LineList& lines = Slot(SlotOfDate(date));
+    const auto kept = std::remove_if(lines.begin(), lines.end(), [&](const std::string& line) { return HasId(line, cid); });
+    const bool removed = kept != lines.end();
+    lines.erase(kept, lines.end());
+    return removed;
+}
+
+const std::string* LineStore::FindLine(const Date& date, std::string_view cid) const {
+    for (const std::string& line : Slot(SlotOfDate(date)))
+        if (HasId(line, cid)) return &line;
+    return nullptr;
+}
 
 void LineStore::Clear() {
     for (auto& slot : mSlots) LineList().swap(slot);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <string_view>
+
 #include "model/dayslot.h"
 
 namespace mv {
@@ -18,6 +20,13 @@ public:
     const LineList& Slot(int slot) const { return mSlots.at(slot); }
     LineList& Twin(int slot) { return mTwins.at(slot); }
     const LineList& Twin(int slot) const { return mTwins.at(slot); }
+
+    // One date's stored lines, by frame id (Ci_Cid); a date's lines are its slot's.
+    void AddLine(const Date& date, std::string line) { Slot(SlotOfDate(date)).push_back(std::move(line)); }
+    // Removes every line of the frame; false when there was none.
+    bool RemoveLine(const Date& date, std::string_view cid);
+    // The frame's line, or null.
+    const std::string* FindLine(const Date& date, std::string_view cid) const;
 
     void Clear();
     // Copies a slot into its twin list.

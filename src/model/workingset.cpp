@@ -88,6 +88,76 @@ void WorkingSet::CommitView(bool modified) {
     for (const DateColumn& column : mColumns) StoreDay(column.date);
 }
 
+TCInf* WorkingSet::AddFrame(const Date& date, std::unique_ptr<TCInf> frame, int position) {
+    auto index = ColumnOf(date);
+    if (!index || !frame) return nullptr;
+    FrameList& frames = mColumns[*index].frames;
+    const std::size_t at = position < 0 ? frames.size() : std::min<std::size_t>(position, frames.size());
+    frame->Column = *index;
+    TCInf* added = frame.get();
+    frames.insert(frames.begin() + static_cast<std::ptrdiff_t>(at), std::move(frame));
+    Renumber(*index);
+    return added;
+}
+
+TCInf* WorkingSet::AddLine(const Date& date, const std::string& line) {
+    auto index = ColumnOf(date);
+    if (!index) {
+        mStore.AddLine(date, line);
+        return nullptr;
+    }
+    ParsedRecord parsed = ParseRecordLine(line, mContext);
+    if (parsed.kind == ParsedRecord::Kind::ColumnRecord) {
+        mColumns[*index].header = std::move(*parsed.frame);
+        mColumns[*index].header.Column = *index;
+        return nullptr;
+    }
+    return AddFrame(date, std::move(parsed.frame));
+}
+
+std::unique_ptr<TCInf> WorkingSet::TakeFrame(const Date& date, std::string_view cid) {
+    auto index = ColumnOf(date);
+    if (!index) return nullptr;
+    FrameList& frames = mColumns[*index].frames;
+    auto it = std::find_if(frames.begin(), frames.end(), [&](const auto& f) { return f->Cid == cid; });
+    if (it == frames.end()) return nullptr;
+    std::unique_ptr<TCInf> taken = std::move(*it);
+    frames.erase(it);
+    Renumber(*index);
+    return taken;
+}
+
+bool WorkingSet::RemoveFrame(const Date& date, std::string_view cid) {
+    if (!ColumnOf(date)) return mStore.RemoveLine(date, cid);
+    return TakeFrame(date, cid) != nullptr;
+}
+
+TCInf* WorkingSet::FindFrame(std::string_view cid, const Date& from) {
+    const int first = from == Date{} ? 0 : std::max(0, DaySerial(from) - DaySerial(mStart));
+    for (int i = first; i < ColumnCount(); ++i)
+        for (const auto& frame : mColumns[i].frames)
+            if (frame->Cid == cid) return frame.get();
+    return nullptr;
+}
+
+TCInf* WorkingSet::ReplaceFromLine(const Date& date, const std::string& line) {
+    std::string cid;
+    GetText(line, "Ci_Cid", kSep, cid);
+    auto index = ColumnOf(date);
+    if (!index) {
+        mStore.RemoveLine(date, cid);
+        mStore.AddLine(date, line);
+        return nullptr;
+    }
+    ParsedRecord parsed = ParseRecordLine(line, mContext);
+    if (parsed.kind != ParsedRecord::Kind::Frame) return nullptr;
+    FrameList& frames = mColumns[*index].frames;
+    auto it = std::find_if(frames.begin(), frames.end(), [&](const auto& f) { return f->Cid == cid; });
+    const int position = it == frames.end() ? -1 : static_cast<int>(it - frames.begin());
+    if (it != frames.end()) frames.erase(it);
+    return AddFrame(date, std::move(parsed.frame), position);
+}
+
 void WorkingSet::FreeFrame(const TCInf* frame) {
     for (int i = 0; i < ColumnCount(); ++i) {
         FrameList& frames = mColumns[i].frames;

@@ -3,6 +3,7 @@
 // and written back to it.
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "model/frame.h"
@@ -39,6 +40,26 @@ public:
 
     // Removes a frame from its date's list and frees it with its fields.
     void FreeFrame(const TCInf* frame);
+
+    // The frame operations every edit goes through; each keeps the frames' column and index
+    // right. Dates out of view are changed in their stored lines instead.
+    //
+    // Puts a frame on a date in view, at the end of its list or at `position`; null (and the
+    // frame dropped) when the date is not in view.
+    TCInf* AddFrame(const Date& date, std::unique_ptr<TCInf> frame, int position = -1);
+    // Adds a record line to a date: as a frame in its column when in view (the frame is
+    // returned), otherwise to the date's stored lines.
+    TCInf* AddLine(const Date& date, const std::string& line);
+    // Takes the frame with this id off a date in view, keeping the object (a move to another
+    // date keeps its id and serial); null when it is not there.
+    std::unique_ptr<TCInf> TakeFrame(const Date& date, std::string_view cid);
+    // Removes the frame with this id from a date, in view or stored; false when none was there.
+    bool RemoveFrame(const Date& date, std::string_view cid);
+    // The frame with this id among the dates in view from `from` on (all of them when unset).
+    TCInf* FindFrame(std::string_view cid, const Date& from = {});
+    // Replaces the frame with the line's id on a date by the line (in its place when in view,
+    // at the end when it was not there); the new frame, or null out of view.
+    TCInf* ReplaceFromLine(const Date& date, const std::string& line);
 
     int ColumnCount() const { return static_cast<int>(mColumns.size()); }
     std::optional<int> ColumnOf(const Date& date) const;

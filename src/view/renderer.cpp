@@ -158,7 +158,7 @@ void TimetableRenderer::StackFields(FrameBox& box, std::vector<FieldPlan>& plans
         if (plans[p].input.text.empty()) continue;
         members.push_back(static_cast<int>(p));
         offsets.push_back(box.frame->Fields[plans[p].index].FOff_Y1);
-        serials.push_back(plans[p].index + 1);
+        serials.push_back(box.frame->Fields[plans[p].index].Serial);
     }
     if (members.empty()) return;
     int selectedMember = -1;

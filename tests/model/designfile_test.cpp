@@ -225,6 +225,22 @@ TEST_F(DesignFileTest, AHeaderKeyInsideATitleStaysPartOfTheTitle) {
     }
 }
 
+TEST_F(DesignFileTest, EverySettingOfTheModifiedFlagReachesTheListeners) {
+    struct Recorder : ModifiedListener {
+        std::vector<bool> seen;
+        void ModifiedSet(bool modified) override { seen.push_back(modified); }
+    } first, second;
+    Instance app;
+    app.doc.AddModifiedListener(&first);
+    app.doc.AddModifiedListener(&second);
+    app.doc.SetModified(true);
+    app.doc.SetModified(false);
+    app.doc.RemoveModifiedListener(&first);
+    app.doc.SetModified(false);  // cleared again: still told, the undo history empties each time
+    EXPECT_EQ(first.seen, (std::vector<bool>{true, false}));
+    EXPECT_EQ(second.seen, (std::vector<bool>{true, false, false}));
+}
+
 TEST_F(DesignFileTest, AFileHeldElsewhereIsOpenedWithAWarningAndLeftAlone) {
     const std::string bytes = Crlf({kId, "#Priority=PC09-08:00:00", "#LastUpdate=PC09-08:10:00", "#BaseYYYY=13",
                                     Record("2003/07/01", kLongId)});

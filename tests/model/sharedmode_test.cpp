@@ -64,8 +64,7 @@ struct Instance : SharedModeListener {
         auto frame = NewFrame(context.defaults, ids.NewFrameId());
         frame->CDate = date;
         frame->TextStr = text;
-        frame->Column = *view.ColumnOf(date);
-        view.Column(frame->Column).frames.push_back(std::move(frame));
+        view.AddFrame(date, std::move(frame));
     }
 
     // The texts of the frames this instance shows on a date.
@@ -309,11 +308,9 @@ TEST_F(SharedModeTest, OneReportOfSeveralDatesAndRangesSavesOnce) {
     a.shared.NotifyChange({kJuly2}, Sjis("新規"));
     b.shared.Poll();
 
-    auto moved = std::move(a.view.Column(1).frames[0]);
-    a.view.Column(1).frames.clear();
+    auto moved = a.view.TakeFrame(kJuly2, a.view.Column(1).frames[0]->Cid);
     moved->CDate = kJuly3;
-    moved->Column = 2;
-    a.view.Column(2).frames.push_back(std::move(moved));
+    a.view.AddFrame(kJuly3, std::move(moved));
     a.shared.NotifyChanges({{kJuly2, Date{}, Sjis("移動")},
                             {kJuly3, Date{}, Sjis("移動")},
                             {{2003, 7, 5}, {2003, 7, 4}, Sjis("範囲")}});

@@ -132,7 +132,7 @@ TEST_F(WorkingSetTest, StoreDayWritesTheFramesOfOneDate) {
     added->CDate = {2003, 7, 1};
     added->STime = 2400;
     added->ETime = 2500;
-    day.frames.push_back(std::move(added));
+    view.AddFrame({2003, 7, 1}, std::move(added));
     day.frames[0]->STime = 800;      // the pack display shows it elsewhere...
     day.frames[0]->KeptSTime = 1000;  // ...but the real times are kept
     day.frames[0]->KeptETime = 1100;
@@ -192,6 +192,54 @@ TEST_F(WorkingSetTest, WholeYearCommitKeepsLinesThatMakeNoFrame) {
     view.LoadView();
     EXPECT_EQ(Ids(view.Column(364).frames), (std::vector<std::string>{"last"}));
     EXPECT_EQ(view.Column(364).header.STime, -5);
+}
+
+// The frame operations every edit goes through, on dates in view (the frame objects) and
+// out of view (the stored lines): each leaves every frame's column and index right.
+TEST_F(WorkingSetTest, FrameOperationsKeepColumnsAndIndexesInViewAndLinesOutOfIt) {
+    const Date inView{2003, 7, 2}, outOfView{2003, 7, 9};
+    store.Slot(SlotOf(7, 2)) = {Line("2003/07/02", "a", 900, 1000), Line("2003/07/02", "b", 1000, 1100)};
+    store.Slot(SlotOf(7, 9)) = {Line("2003/07/09", "x", 900, 1000)};
+    view.Build({2003, 7, 1}, 3);
+    view.LoadView();
+    auto check = [&](const std::vector<std::string>& ids) {
+        const FrameList& frames = view.Column(1).frames;
+        EXPECT_EQ(Ids(frames), ids);
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            EXPECT_EQ(frames[i]->Column, 1) << frames[i]->Cid;
+            EXPECT_EQ(frames[i]->IndexInColumn, static_cast<int>(i)) << frames[i]->Cid;
+        }
+    };
+
+    EXPECT_EQ(view.AddLine(inView, Line("2003/07/02", "c", 500, 600))->Cid, "c");
+    view.AddFrame(inView, NewFrame(context.defaults, "d"), 0);
+    check({"d", "a", "b", "c"});
+    EXPECT_EQ(view.FindFrame("b"), view.Column(1).frames[2].get());
+    EXPECT_EQ(view.FindFrame("b", {2003, 7, 3}), nullptr) << "searched from a later date on";
+
+    const int serial = view.FindFrame("a")->Serial;
+    TCInf* replaced = view.ReplaceFromLine(inView, Line("2003/07/02", "a", 700, 800));
+    check({"d", "a", "b", "c"});
+    EXPECT_EQ(replaced->STime, 700);
+    EXPECT_NE(replaced->Serial, serial) << "a frame rebuilt from a line is a new object";
+
+    std::unique_ptr<TCInf> taken = view.TakeFrame(inView, "b");
+    ASSERT_TRUE(taken);
+    EXPECT_TRUE(view.RemoveFrame(inView, "d"));
+    EXPECT_FALSE(view.RemoveFrame(inView, "d"));
+    check({"a", "c"});
+    const int takenSerial = taken->Serial;
+    EXPECT_EQ(view.AddFrame({2003, 7, 3}, std::move(taken))->Serial, takenSerial) << "moved, it keeps its serial";
+    EXPECT_EQ(view.Column(2).frames[0]->Column, 2);
+    EXPECT_EQ(view.AddFrame(outOfView, NewFrame(context.defaults, "y")), nullptr);
+
+    // Out of view the stored lines change instead.
+    EXPECT_EQ(view.AddLine(outOfView, Line("2003/07/09", "z", 500, 600)), nullptr);
+    EXPECT_EQ(view.ReplaceFromLine(outOfView, Line("2003/07/09", "x", 930, 1000)), nullptr);
+    EXPECT_TRUE(view.RemoveFrame(outOfView, "z"));
+    EXPECT_EQ(store.Slot(SlotOf(7, 9)), (LineList{Line("2003/07/09", "x", 930, 1000)}));
+    EXPECT_EQ(*store.FindLine(outOfView, "x"), Line("2003/07/09", "x", 930, 1000));
+    EXPECT_EQ(store.FindLine(outOfView, "z"), nullptr);
 }
 
 }  // namespace

@@ -149,8 +149,7 @@ int Run(int argc, char** argv) {
             frame->STime = 600 + k;
             frame->ETime = 700 + k;
             frame->TextStr = name + "-" + std::to_string(k);
-            frame->Column = *view.ColumnOf(date);
-            view.Column(frame->Column).frames.push_back(std::move(frame));
+            view.AddFrame(date, std::move(frame));
             changed.push_back(date);
         }
         if (changed.empty()) continue;

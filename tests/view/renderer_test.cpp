@@ -201,6 +201,18 @@ TEST_F(RendererTest, FieldsWrapByBytesAndStackUnderAutomaticTitles) {
     EXPECT_EQ(box.fields[0].textBox.top, static_cast<int>(box.fields[1].textBox.bottom + 13 / 3.0));
 }
 
+TEST_F(RendererTest, FieldsAtOneHeightStackInCreationOrderNotListOrder) {
+    TCInf& frame = Add(1, 900, 1200, 0xFFFFFF);
+    TFInf older = NewField(0, 0, FrameDefaults{});
+    TFInf newer = NewField(0, 0, FrameDefaults{});
+    older.FTextStr = "a";
+    newer.FTextStr = "b";
+    frame.Fields = {newer, older};  // the newer one inserted in front
+    Grid();
+    const FrameBox& box = days[1][0];
+    EXPECT_LT(box.fields[1].textBox.top, box.fields[0].textBox.top);
+}
+
 TEST_F(RendererTest, HolidayColoursOnlyWithTheDateDisplay) {
     const PixelRect saturday = layout.Columns()[5].rect;  // 03/21, a holiday
     const int third = layout.HeaderHeight() / 3;

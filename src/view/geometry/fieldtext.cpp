@@ -131,7 +131,9 @@ std::vector<int> FieldStackOrder(const std::vector<int>& yOffsets, int selectedF
     std::vector<std::pair<std::string, int>> keys;
     for (std::size_t i = 0; i < yOffsets.size(); ++i) {
         char key[48];
-        std::snprintf(key, sizeof key, "%.7d%c%.5d", yOffsets[i], static_cast<int>(i) == selectedField ? '0' : '1',
+        // Serials count every field created in the run and pass five digits in a long
+        // session; ten keep the text order the number order.
+        std::snprintf(key, sizeof key, "%.7d%c%.10d", yOffsets[i], static_cast<int>(i) == selectedField ? '0' : '1',
                       i < serials.size() ? serials[i] : static_cast<int>(i) + 1);
         keys.emplace_back(key, static_cast<int>(i));
     }

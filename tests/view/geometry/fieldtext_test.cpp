@@ -133,6 +133,8 @@ TEST(LayOutField, OffsetsMoveTheLinesAndTheRightEdgeIsClipped) {
 TEST(FieldStackOrder, ByOffsetThenTheSelectedFieldThenCreation) {
     EXPECT_EQ(FieldStackOrder({20, 0, 20}, -1, {1, 2, 3}), (std::vector<int>{1, 0, 2}));
     EXPECT_EQ(FieldStackOrder({20, 0, 20}, 2, {1, 2, 3}), (std::vector<int>{1, 2, 0}));
+    // A field inserted first was created last; serials past five digits keep number order.
+    EXPECT_EQ(FieldStackOrder({0, 0, 0}, -1, {100000, 99998, 99999}), (std::vector<int>{1, 2, 0}));
 }
 
 }  // namespace
