@@ -5,8 +5,6 @@
 #include <QPainter>
 
 #include "view/geometry/displaytype.h"
-#include "view/geometry/packtiming.h"
-#include "view/geometry/placement.h"
 
 namespace mv {
 
@@ -16,20 +14,14 @@ void ViewSnapshot::Build(const SnapshotRequest& request) {
     const int type = NormalizeDisplayType(request.displayType);
     const Date start = RebaseIntoYear(request.start, mContext.baseYear);
     const ViewMetrics metrics = ComputeMetrics(MeasureReferenceFont(), type, request.sizes.windowWidth, false);
-    mLayout.Build(start, type, EffectiveScale(type, request.scale), metrics, request.sizes);
+    mView.Build(start, type, EffectiveScale(type, request.scale), metrics, request.sizes);
 
     mContext.defaults.baseFontHeight = metrics.fontPixelHeight;
     mContext.defaults.backgroundColour = request.defaultFill;
     mWorking = std::make_unique<WorkingSet>(mStore, mContext);
-    mWorking->Build(start, static_cast<int>(mLayout.Columns().size()));
+    mWorking->Build(start, static_cast<int>(mView.Layout().Columns().size()));
     mWorking->LoadView();
-    mDays.assign(mWorking->ColumnCount(), {});
-    for (int c = 0; c < mWorking->ColumnCount(); ++c) {
-        FrameList& frames = mWorking->Column(c).frames;
-        if (request.editKind == 1) ApplyPackTiming(frames);
-        mDays[c] = OrderedBoxes(frames);
-    }
-    LayOutFrames(mLayout, mDays, request.framePlacement);
+    mView.LayOutFrames(*mWorking, request.editKind, request.framePlacement);
 
     mHolidays = request.holidays;
     mOptions = PaintOptions{};
@@ -42,9 +34,9 @@ void ViewSnapshot::Build(const SnapshotRequest& request) {
     mOptions.today = request.today;
 }
 
-QSize ViewSnapshot::Size() { return TimetableRenderer(mLayout, mDays, mOptions).WholeSize(); }
+QSize ViewSnapshot::Size() { return TimetableRenderer(mView.Layout(), mView.Days(), mOptions).WholeSize(); }
 
-void ViewSnapshot::Paint(QPainter& painter) { TimetableRenderer(mLayout, mDays, mOptions).PaintWhole(painter); }
+void ViewSnapshot::Paint(QPainter& painter) { TimetableRenderer(mView.Layout(), mView.Days(), mOptions).PaintWhole(painter); }
 
 QImage ViewSnapshot::Image() {
     QImage image(Size(), QImage::Format_RGB32);

@@ -10,7 +10,7 @@
 #include "model/holidaytable.h"
 #include "model/linestore.h"
 #include "model/workingset.h"
-#include "view/geometry/framelayout.h"
+#include "view/geometry/designview.h"
 #include "view/geometry/yeardates.h"
 #include "view/fonts.h"
 #include "view/renderer.h"
@@ -45,8 +45,8 @@ public:
     // A new image of the whole view; null when it could not be made.
     QImage Image();
 
-    ViewLayout& Layout() { return mLayout; }
-    std::vector<DayBoxes>& Days() { return mDays; }
+    ViewLayout& Layout() { return mView.Layout(); }
+    std::vector<DayBoxes>& Days() { return mView.Days(); }
     const PaintOptions& Options() const { return mOptions; }
     const LineStore& Store() const { return mStore; }
 
@@ -54,8 +54,7 @@ private:
     LineStore& mStore;
     RecordContext mContext;
     std::unique_ptr<WorkingSet> mWorking;
-    ViewLayout mLayout;
-    std::vector<DayBoxes> mDays;
+    DesignView mView;
     HolidayTable mHolidays;
     PaintOptions mOptions;
 };

@@ -23,8 +23,6 @@
 #include "model/codec.h"
 #include "model/windowplacement.h"
 #include "view/geometry/displaytype.h"
-#include "view/geometry/packtiming.h"
-#include "view/geometry/placement.h"
 #include "view/fonts.h"
 #include "view/timetableview.h"
 
@@ -268,13 +266,13 @@ bool TfrmTimeTable_01::LayoutMatchesWindow() const {
     const WindowSizes sizes = MeasureWindow();
     const ViewMetrics metrics = ComputeMetrics(MeasureReferenceFont(), view.displayType, sizes.windowWidth, false);
     const ScaleState scale = EffectiveScale(view.displayType, view.scale);
-    return ColumnContentWidth(view.displayType, scale, metrics, sizes) == mLayout.ColumnWidth() &&
-           RowHeight(scale, metrics, sizes) == mLayout.RowHeightPx() &&
-           metrics.bandWidth == mLayout.Metrics().bandWidth;
+    return ColumnContentWidth(view.displayType, scale, metrics, sizes) == mDesignView.Layout().ColumnWidth() &&
+           RowHeight(scale, metrics, sizes) == mDesignView.Layout().RowHeightPx() &&
+           metrics.bandWidth == mDesignView.Layout().Metrics().bandWidth;
 }
 
 void TfrmTimeTable_01::WindowSizeSettled() {
-    if (mLayout.Columns().empty() || mRebuilding || IsBusy() || LayoutMatchesWindow()) return;
+    if (mDesignView.Layout().Columns().empty() || mRebuilding || IsBusy() || LayoutMatchesWindow()) return;
     RefreshLayout();
 }
 
@@ -322,17 +320,8 @@ void TfrmTimeTable_01::RefreshLayout() {
     const WindowSizes sizes = MeasureWindow();
     const ViewMetrics metrics = ComputeMetrics(MeasureReferenceFont(), type, sizes.windowWidth, false);
     mSession.Context().defaults.baseFontHeight = metrics.fontPixelHeight;
-    mLayout.Build(view.start, type, view.scale, metrics, sizes);
-
-    WorkingSet& working = mSession.Working();
-    mBoxes.assign(std::min<std::size_t>(working.ColumnCount(), mLayout.Columns().size()), {});
-    for (std::size_t c = 0; c < mBoxes.size(); ++c) {
-        FrameList& frames = working.Column(static_cast<int>(c)).frames;
-        if (view.editKind == 1) ApplyPackTiming(frames);
-        else UndoPackTiming(frames);
-        mBoxes[c] = OrderedBoxes(frames);
-    }
-    LayOutFrames(mLayout, mBoxes, mSession.Settings().Cmb_WakuLoc);
+    mDesignView.Build(view.start, type, view.scale, metrics, sizes);
+    mDesignView.LayOutFrames(mSession.Working(), view.editKind, mSession.Settings().Cmb_WakuLoc);
     Redraw();
 }
 
@@ -340,7 +329,7 @@ void TfrmTimeTable_01::Redraw() {
     const ViewState& view = mSession.View();
     mTools->Grp_DRate->setTitle(QString::fromUtf8(kHorizontalCaptions[view.scale.horizontal % 2]));
     mTools->Grp_TRate->setTitle(QString::fromUtf8(kVerticalCaptions[view.scale.vertical % 4]));
-    mView->Render(mLayout, mBoxes, CurrentPaintOptions());
+    mView->Render(mDesignView.Layout(), mDesignView.Days(), CurrentPaintOptions());
 }
 
 PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
@@ -386,17 +375,17 @@ void TfrmTimeTable_01::ShowEditKind() {
 
 void TfrmTimeTable_01::ShowCornerPressed(int corner) {
     mPressedCorner = corner;
-    mView->RedrawCorners(mLayout, CurrentPaintOptions());
+    mView->RedrawCorners(mDesignView.Layout(), CurrentPaintOptions());
 }
 
 void TfrmTimeTable_01::PreviewView() {
     const Date& start = mSession.View().start;
     mTools->Edt_BaseMMDD->setText(Text(ToUtf8(StartDateBoxText(start))));
-    mView->ShowPreview(mLayout, start, mSession.Design().Store(), CurrentPaintOptions());
+    mView->ShowPreview(mDesignView.Layout(), start, mSession.Design().Store(), CurrentPaintOptions());
 }
 
 void TfrmTimeTable_01::ScrollToEarliestOrSelected() {
-    if (auto start = EarliestStart(mBoxes)) mView->ScrollToY(mLayout.ScrollYForStart(*start));
+    if (auto start = EarliestStart(mDesignView.Days())) mView->ScrollToY(mDesignView.Layout().ScrollYForStart(*start));
 }
 
 void TfrmTimeTable_01::DesignStateChanged() {
@@ -411,7 +400,7 @@ void TfrmTimeTable_01::DesignStateChanged() {
 }
 
 void TfrmTimeTable_01::ScrollToRow(int row) {
-    if (row >= 0 && row < static_cast<int>(mLayout.Rows().size())) mView->ScrollToY(mLayout.Rows()[row].rect.top);
+    if (row >= 0 && row < static_cast<int>(mDesignView.Layout().Rows().size())) mView->ScrollToY(mDesignView.Layout().Rows()[row].rect.top);
 }
 
 void TfrmTimeTable_01::BringToFront() {
@@ -430,7 +419,7 @@ void TfrmTimeTable_01::showEvent(QShowEvent* event) {
         setGeometry(placed.left, placed.top, placed.width, placed.height);
     }
     mSession.FirstShow();
-    if (mLayout.Columns().empty()) RebuildView();
+    if (mDesignView.Layout().Columns().empty()) RebuildView();
     mSession.SetShown(true);
     mMyTimer.start();
     mSaveTimer.start();

@@ -11,7 +11,7 @@
 #include "model/holidaytable.h"
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
-#include "view/geometry/framelayout.h"
+#include "view/geometry/designview.h"
 #include "view/renderer.h"
 
 class QAction;
@@ -34,8 +34,9 @@ public:
     DateNavigation& Navigation() { return *mNavigation; }
     ToolPanel* Tools() { return mTools; }
     TimetableView* View() { return mView; }
-    const ViewLayout& Layout() const { return mLayout; }
-    const std::vector<DayBoxes>& Boxes() const { return mBoxes; }
+    const DesignView& Design() const { return mDesignView; }
+    const ViewLayout& Layout() const { return mDesignView.Layout(); }
+    const std::vector<DayBoxes>& Boxes() const { return mDesignView.Days(); }
     QTimer& MyTimer() { return mMyTimer; }
     QTimer& SaveTimer() { return mSaveTimer; }
     // The window's size has settled after a resize: lays out again when the layout no
@@ -52,7 +53,7 @@ public:
     void BringToFront() override;
     // NavigationHost
     void PreviewView() override;
-    int ScrollStep() const override { return std::max(1, mLayout.Metrics().fontPixelHeight); }
+    int ScrollStep() const override { return std::max(1, mDesignView.Layout().Metrics().fontPixelHeight); }
     void ShowCornerPressed(int corner) override;
     void FramesChanged() override;
     void SetBusy(bool busy) override;
@@ -88,8 +89,7 @@ private:
     DesignSession mSession;
     std::string mParameter;
     HolidayTable mHolidays;
-    ViewLayout mLayout;
-    std::vector<DayBoxes> mBoxes;
+    DesignView mDesignView;
     bool mFirstShown = false;
     bool mProgramChangesLists = false;
     bool mRebuilding = false;
