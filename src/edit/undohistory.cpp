@@ -41,6 +41,40 @@ const std::string& KindWord(int kind) {
     return kWords[static_cast<std::size_t>(kind)];
 }
 
+// The lines an undo of the entry puts in place (restores or re-inserts); a redo removes
+// them again.
+std::vector<std::string> LinesPutBackByUndo(const THistCtl& entry, const std::vector<LinePair>& pairs) {
+    std::vector<std::string> lines;
+    switch (entry.kind) {
+        case HistoryKind::FrameDelete:
+        case HistoryKind::FrameConnect:
+        case HistoryKind::TitleAdd:
+        case HistoryKind::TitleDelete:
+        case HistoryKind::TitleMove:
+        case HistoryKind::TitleEdit:
+        case HistoryKind::TimeChange:
+        case HistoryKind::FrameStyle:
+            lines.push_back(entry.line);
+            break;
+        case HistoryKind::FrameMove:
+        case HistoryKind::FrameResize:
+            if (entry.source) lines.push_back(entry.source->line);
+            break;
+        case HistoryKind::DateDelete:
+        case HistoryKind::DateMove:
+        case HistoryKind::CalendarMove:
+        case HistoryKind::MultiDelete:
+        case HistoryKind::MultiMove:
+        case HistoryKind::ShiftEarlier:
+        case HistoryKind::ShiftLater:
+            for (const LinePair& pair : pairs) lines.push_back(pair.before);
+            break;
+        default:  // creations, copies, expansions, loads and settings put nothing back
+            break;
+    }
+    return lines;
+}
+
 std::string CountMismatchText(const char* what, std::size_t before, std::size_t after) {
     return std::string("プログラムエラー： ") + what + " --- 履歴リストの個数が一致していません。\r\n\r\n   元: " +
            std::to_string(before) + "\r\n" + "\r\n" + "   先: " + std::to_string(after);
@@ -143,7 +177,14 @@ bool UndoHistory::RecordSetting(HistoryKind kind, int previousValue, std::string
 
 void UndoHistory::Append(THistCtl entry, const std::vector<std::string>& before,
                          const std::vector<std::string>& after) {
-    if (Suspended()) return;
+    // Whatever was undone no longer follows from the design once it has been edited again,
+    // recorded or not.
+    const bool hadRedo = !mRedo.empty();
+    mRedo.clear();
+    if (Suspended()) {
+        if (hadRedo) Changed();
+        return;
+    }
     entry.count = static_cast<int>(std::max(before.size(), after.size()));
     mBeforeLines.insert(mBeforeLines.end(), before.begin(), before.end());
     mAfterLines.insert(mAfterLines.end(), after.begin(), after.end());
@@ -184,9 +225,10 @@ std::optional<UndoStep> UndoHistory::NewestForUndo() {
     return UndoStep{entry, OwnedLines(entry)};
 }
 
-void UndoHistory::UndoApplied() {
+void UndoHistory::UndoApplied(UndoneState replaced) {
     if (mEntries.empty()) return;
-    const auto count = static_cast<std::size_t>(mEntries.back().count);
+    Undone undone{std::move(mEntries.back()), OwnedLines(mEntries.back()), std::move(replaced)};
+    const auto count = static_cast<std::size_t>(undone.entry.count);
     mBeforeLines.erase(mBeforeLines.end() - std::min(count, mBeforeLines.size()), mBeforeLines.end());
     mAfterLines.erase(mAfterLines.end() - std::min(count, mAfterLines.size()), mAfterLines.end());
     mEntries.pop_back();
@@ -194,6 +236,27 @@ void UndoHistory::UndoApplied() {
         mBeforeLines.clear();
         mAfterLines.clear();
     }
+    mRedo.push_back(std::move(undone));
+    Changed();
+}
+
+std::optional<RedoStep> UndoHistory::NewestForRedo() const {
+    if (mRedo.empty()) return std::nullopt;
+    const Undone& undone = mRedo.back();
+    return RedoStep{undone.entry, LinesPutBackByUndo(undone.entry, undone.lines), undone.replaced.lines,
+                    undone.replaced.value, undone.replaced.modified};
+}
+
+void UndoHistory::RedoApplied() {
+    if (mRedo.empty()) return;
+    Undone undone = std::move(mRedo.back());
+    mRedo.pop_back();
+    for (const LinePair& pair : undone.lines) {
+        mBeforeLines.push_back(pair.before);
+        mAfterLines.push_back(pair.after);
+    }
+    mEntries.push_back(std::move(undone.entry));
+    while (static_cast<int>(mEntries.size()) > kMaxEntries) DropOldest();
     Changed();
 }
 
@@ -201,6 +264,7 @@ void UndoHistory::Clear() {
     mEntries.clear();
     mBeforeLines.clear();
     mAfterLines.clear();
+    mRedo.clear();
     Changed();
 }
 
@@ -208,6 +272,13 @@ std::string UndoHistory::UndoCaption() const {
     static const std::string kUndo = Sjis("元に戻す");
     if (mEntries.empty()) return kUndo;
     return kUndo + "  #" + std::to_string(mEntries.size()) + Sjis("  【 ") + HistoryCaption(mEntries.back()) +
+           Sjis(" 】");
+}
+
+std::string UndoHistory::RedoCaption() const {
+    static const std::string kRedo = Sjis("やり直す");
+    if (mRedo.empty()) return kRedo;
+    return kRedo + "  #" + std::to_string(mRedo.size()) + Sjis("  【 ") + HistoryCaption(mRedo.back().entry) +
            Sjis(" 】");
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The undo history of a design: the last edit operations, newest last, with the record
-// lines needed to take them back.
+// lines needed to take them back, and the steps taken back, which can be redone.
 //
 // This is the data structure only. Restoring frames from an entry is the caller's work
 // (the edit context): it asks for the newest entry, applies it, and tells the history
@@ -113,6 +113,32 @@ struct UndoStep {
     std::vector<LinePair> lines;  // the entry's own pairs, in recording order
 };
 
+// Given back once an undo step has been applied: what the undo replaced, which is what a
+// redo brings back.
+struct UndoneState {
+    // The record line of every frame the undo removed or replaced, read before the undo
+    // touched it: the created frame (kind 0), the frame at its new place (3, 5), the copy
+    // (4), the frame as edited (1-2, 6-11), the after-frames removed (12-24).
+    std::vector<std::string> lines;
+    // The design's modified flag before the undo.
+    bool modified = true;
+    // Kinds 25, 26: the setting's index before the undo.
+    int value = 0;
+};
+
+// The newest undone step, handed out for redo. Redoing is the inverse of the undo and
+// the same for every kind: remove the frames of removeLines (by Ci_Cid at Ci_CDate,
+// skipping any that no longer exists), then add addLines to their dates (replacing a frame
+// of the same Ci_Cid), set the setting to value for kinds 25 and 26, and set the modified
+// flag.
+struct RedoStep {
+    THistCtl entry;                        // the entry as recorded, for its caption
+    std::vector<std::string> removeLines;  // what the undo put in place
+    std::vector<std::string> addLines;     // what stood before the undo
+    int value = 0;
+    bool modified = true;
+};
+
 class UndoHistory {
 public:
     static constexpr int kMaxEntries = 64;
@@ -121,7 +147,8 @@ public:
 
     // The design's modified flag, read when an entry is recorded. Unset reads false.
     void SetModifiedSource(std::function<bool()> isModified);
-    // While this answers true (the design is shared by two or more), nothing is recorded.
+    // While this answers true (the design is shared by two or more), nothing is recorded;
+    // the redo list is still emptied, since the design was edited.
     void SetRecordingSuspended(std::function<bool()> isSuspended);
     // Called after every change of either list, to refresh the menu captions.
     void SetChangedListener(std::function<void()> onChanged);
@@ -133,7 +160,8 @@ public:
                      std::string text = {});
     bool RecordFrame(HistoryKind kind, const FrameSnapshot& frame, const THistOrgObj* source = nullptr,
                      std::string text = {});
-    // Kinds 12-24 except the shifts. Appends both lists; the entry owns what it appended.
+    // Kinds 12-24 except the shifts. Appends both lists; the entry owns what it appended
+    // (the longer list's count when they differ, which is a program error).
     bool RecordLines(HistoryKind kind, const std::vector<std::string>& before,
                      const std::vector<std::string>& after, Date firstDate, Date lastDate, Date targetDate);
     // Kinds 20, 21: all three dates are the shift's date.
@@ -146,21 +174,36 @@ public:
     // empty, or (with the program-error message) when a multi-frame entry is to be undone
     // and the two line lists differ in length.
     std::optional<UndoStep> NewestForUndo();
-    // The caller has applied the newest entry: drop it with its lines.
-    void UndoApplied();
+    // The caller has applied the step NewestForUndo gave: drop the entry with its lines and
+    // keep it for redo. The redo list outlives the emptied history.
+    void UndoApplied(UndoneState replaced);
 
-    // Empties the history.
+    // The newest undone step, left in place; nothing when there is none.
+    std::optional<RedoStep> NewestForRedo() const;
+    // The caller has applied the redo step: its entry returns to the history (with its
+    // lines) and the rest of the redo list stays.
+    void RedoApplied();
+
+    // Every recording empties the redo list; Clear empties the history and the redo list.
     void Clear();
 
     bool CanUndo() const { return !mEntries.empty(); }
-    // "元に戻す" or "元に戻す  #n  【 newest caption 】".
+    bool CanRedo() const { return !mRedo.empty(); }
+    // "元に戻す" or "元に戻す  #n  【 newest caption 】"; "やり直す" likewise.
     std::string UndoCaption() const;
+    std::string RedoCaption() const;
 
     const std::deque<THistCtl>& Entries() const { return mEntries; }
     const std::deque<std::string>& BeforeLines() const { return mBeforeLines; }
     const std::deque<std::string>& AfterLines() const { return mAfterLines; }
 
 private:
+    struct Undone {
+        THistCtl entry;
+        std::vector<LinePair> lines;
+        UndoneState replaced;
+    };
+
     bool Suspended() const;
     bool Modified() const;
     // Appends the entry and its lines, drops the oldest beyond the cap, checks the lists.
@@ -177,6 +220,7 @@ private:
     std::deque<THistCtl> mEntries;  // oldest first
     std::deque<std::string> mBeforeLines;
     std::deque<std::string> mAfterLines;
+    std::vector<Undone> mRedo;  // newest last
 };
 
 }  // namespace mv

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,18 +19,11 @@ TCInf Frame(const std::string& cid, Date date, int start) {
     frame.Cid = cid;
     frame.CDate = date;
     frame.STime = start;
-    frame.ETime = start + 100;
     return frame;
 }
 
-// Lines named by a prefix and a number, enough to tell whose they are.
-std::vector<std::string> Lines(const std::string& prefix, int count) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < count; ++i) lines.push_back(prefix + std::to_string(i));
-    return lines;
-}
-
 std::string Utf8(const std::string& sjis) { return ToUtf8(sjis); }
+std::vector<std::string> Vec(const std::deque<std::string>& lines) { return {lines.begin(), lines.end()}; }
 
 TEST(UndoHistory, CaptionOfEveryKind) {
     struct Case {
@@ -78,7 +72,7 @@ TEST(UndoHistory, KeepsTheNewest64WithTheirLines) {
     EXPECT_EQ(Utf8(history.UndoCaption()), "元に戻す");
 
     // The oldest entry owns two line pairs; 63 more follow it.
-    history.RecordLines(HistoryKind::DateMove, Lines("b", 2), Lines("a", 2), {2003, 8, 2}, {2003, 8, 3},
+    history.RecordLines(HistoryKind::DateMove, {"b0", "b1"}, {"a0", "a1"}, {2003, 8, 2}, {2003, 8, 3},
                         {2003, 8, 9});
     for (int i = 0; i < 62; ++i) history.RecordFrame(HistoryKind::FrameCreate, Frame("c", {2003, 7, 1}, 900));
     history.RecordShift(HistoryKind::ShiftLater, {"s"}, {"t"}, {2003, 9, 1});
@@ -89,10 +83,8 @@ TEST(UndoHistory, KeepsTheNewest64WithTheirLines) {
     history.RecordFrame(HistoryKind::FrameDelete, Frame("d", {2003, 7, 4}, 2530));
     EXPECT_EQ(history.Entries().size(), 64u);
     EXPECT_EQ(history.Entries().front().kind, HistoryKind::FrameCreate);
-    EXPECT_EQ(std::vector<std::string>(history.BeforeLines().begin(), history.BeforeLines().end()),
-              std::vector<std::string>{"s"});
-    EXPECT_EQ(std::vector<std::string>(history.AfterLines().begin(), history.AfterLines().end()),
-              std::vector<std::string>{"t"});
+    EXPECT_EQ(Vec(history.BeforeLines()), std::vector<std::string>{"s"});
+    EXPECT_EQ(Vec(history.AfterLines()), std::vector<std::string>{"t"});
     EXPECT_EQ(Utf8(history.UndoCaption()), "元に戻す  #64  【 枠削除 - 07/04  25:30 】");
     EXPECT_EQ(changes, 65);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -103,15 +95,11 @@ TEST(UndoHistory, KeepsTheNewest64WithTheirLines) {
     EXPECT_EQ(Utf8(history.UndoCaption()), "元に戻す");
 }
 
-TEST(UndoHistory, StoresTheModifiedFlagAndStopsWhileShared) {
+TEST(UndoHistory, StoresTheModifiedFlagOfItsKind) {
     test::FakeDialogs dialogs;
     UndoHistory history(dialogs);
-    bool modified = true, shared = false;
-    history.SetModifiedSource([&] { return modified; });
-    history.SetRecordingSuspended([&] { return shared; });
-
-    const TCInf frame = Frame("k", {2003, 7, 1}, 930);
-    const FrameSnapshot before = SnapshotOf(frame, false);  // taken while the design was unmodified
+    history.SetModifiedSource([] { return true; });
+    const FrameSnapshot before = SnapshotOf(Frame("k", {2003, 7, 1}, 930), false);  // taken while the design was unmodified
     history.RecordFrame(HistoryKind::TitleEdit, before);
     history.RecordFrame(HistoryKind::TitleMove, before);
     history.RecordFrame(HistoryKind::TimeChange, before);
@@ -123,12 +111,6 @@ TEST(UndoHistory, StoresTheModifiedFlagAndStopsWhileShared) {
     EXPECT_TRUE(history.Entries()[3].modified);
     EXPECT_EQ(history.Entries()[2].key, "k");
     EXPECT_EQ(history.Entries()[2].line, before.line);
-
-    shared = true;
-    EXPECT_FALSE(history.RecordFrame(HistoryKind::FrameCreate, frame));
-    EXPECT_FALSE(history.RecordLines(HistoryKind::MultiCopy, {"x"}, {"y"}, {}, {}, {}));
-    EXPECT_EQ(history.Entries().size(), 4u);
-    EXPECT_TRUE(history.BeforeLines().empty());
 }
 
 TEST(UndoHistory, LineCountMismatchIsReportedOnRecordingAndStopsUndo) {
@@ -147,16 +129,19 @@ TEST(UndoHistory, LineCountMismatchIsReportedOnRecordingAndStopsUndo) {
     EXPECT_EQ(dialogs.shown[1].text, "プログラムエラー： 復元 --- 履歴リストの個数が一致していません。"
                                      "\r\n\r\n   元: 2\r\n\r\n   先: 1");
     EXPECT_EQ(history.Entries().size(), 1u);
+    EXPECT_FALSE(history.CanRedo());
 }
 
-// The newest entry is handed out with its own lines and stays until it has been applied.
-TEST(UndoHistory, UndoHandsOutTheNewest) {
+// A move to another date, then a date-range move: undone newest first, each kept for redo,
+// redone as its inverse, and undone again from the restored entry.
+TEST(UndoHistory, UndoHandsOutTheNewestAndKeepsItForRedo) {
     test::FakeDialogs dialogs;
     UndoHistory history(dialogs);
     THistOrgObj source{7, "m", {2003, 7, 1}, 930, "m@0701", 0, 2};
     history.RecordFrame(HistoryKind::FrameMove, Frame("m", {2003, 7, 2}, 1000), &source);
     history.RecordLines(HistoryKind::DateMove, {"x@0802", "y@0802"}, {"x@0809", "y@0809"}, {2003, 8, 2},
                         {2003, 8, 2}, {2003, 8, 9});
+    EXPECT_EQ(Utf8(history.RedoCaption()), "やり直す");
 
     std::optional<UndoStep> step = history.NewestForUndo();
     ASSERT_TRUE(step);
@@ -164,8 +149,8 @@ TEST(UndoHistory, UndoHandsOutTheNewest) {
     ASSERT_EQ(step->lines.size(), 2u);
     EXPECT_EQ(step->lines[1].before, "y@0802");
     EXPECT_EQ(step->lines[1].after, "y@0809");
-    EXPECT_EQ(history.Entries().size(), 2u);
-    history.UndoApplied();
+    EXPECT_EQ(history.Entries().size(), 2u);  // left in place until applied
+    history.UndoApplied({{"x@0809", "y@0809"}, true, 0});
     EXPECT_EQ(history.Entries().size(), 1u);
     EXPECT_TRUE(history.BeforeLines().empty() && history.AfterLines().empty());
 
@@ -174,11 +159,82 @@ TEST(UndoHistory, UndoHandsOutTheNewest) {
     ASSERT_TRUE(step->entry.source);
     EXPECT_EQ(step->entry.source->line, "m@0701");
     EXPECT_TRUE(step->lines.empty());
-    history.UndoApplied();
+    history.UndoApplied({{"m@0702"}, false, 0});
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_FALSE(history.NewestForUndo());
-    EXPECT_EQ(Utf8(history.UndoCaption()), "元に戻す");
+    EXPECT_EQ(Utf8(history.RedoCaption()), "やり直す  #2  【 枠移動 - 07/02  10:00 】");
+
+    // Redo takes back what the undo put in place and brings back what stood before it.
+    std::optional<RedoStep> redo = history.NewestForRedo();
+    ASSERT_TRUE(redo);
+    EXPECT_EQ(redo->removeLines, std::vector<std::string>{"m@0701"});
+    EXPECT_EQ(redo->addLines, std::vector<std::string>{"m@0702"});
+    EXPECT_FALSE(redo->modified);
+    history.RedoApplied();
+    redo = history.NewestForRedo();
+    ASSERT_TRUE(redo);
+    EXPECT_EQ(redo->removeLines, (std::vector<std::string>{"x@0802", "y@0802"}));
+    EXPECT_EQ(redo->addLines, (std::vector<std::string>{"x@0809", "y@0809"}));
+    history.RedoApplied();
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(Utf8(history.UndoCaption()), "元に戻す  #2  【 日付移動 - 08/02 → 08/09 】");
+    step = history.NewestForUndo();
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->lines.size(), 2u);
+    EXPECT_EQ(step->lines[0].before, "x@0802");
+
+    // Undo, then edit again, even unrecorded while shared: nothing is left to redo. Clear
+    // empties both lists.
+    history.UndoApplied({{"x@0809", "y@0809"}, true, 0});
+    bool shared = true;
+    history.SetRecordingSuspended([&] { return shared; });
+    EXPECT_FALSE(history.RecordFrame(HistoryKind::FrameCreate, Frame("n", {2003, 7, 3}, 900)));
+    EXPECT_FALSE(history.RecordLines(HistoryKind::MultiCopy, {"x"}, {"y"}, {}, {}, {}));
+    EXPECT_EQ(history.Entries().size(), 1u);
+    EXPECT_TRUE(history.BeforeLines().empty());
+    EXPECT_FALSE(history.CanRedo());
+    shared = false;
+    history.RecordSetting(HistoryKind::BaseYear, 13, Sjis("表示年"));
+    history.NewestForUndo();
+    history.UndoApplied({{}, true, 14});
+    ASSERT_TRUE(history.NewestForRedo());
+    EXPECT_EQ(history.NewestForRedo()->value, 14);
+    history.Clear();
+    EXPECT_FALSE(history.CanUndo() || history.CanRedo());
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// What a redo takes away again is what the undo of each kind put back.
+TEST(UndoHistory, RedoRemovesWhatTheUndoPutBack) {
+    struct Case {
+        HistoryKind kind;
+        std::vector<std::string> removed;
+    };
+    const std::vector<Case> cases = {{HistoryKind::FrameCreate, {}},
+                                     {HistoryKind::FrameDelete, {"line"}},
+                                     {HistoryKind::FrameCopy, {}},
+                                     {HistoryKind::FrameResize, {"src"}},
+                                     {HistoryKind::FrameStyle, {"line"}},
+                                     {HistoryKind::DateDelete, {"b"}},
+                                     {HistoryKind::DateCopy, {}},
+                                     {HistoryKind::CalendarMove, {"b"}},
+                                     {HistoryKind::MultiCopy, {}},
+                                     {HistoryKind::ShiftEarlier, {"b"}},
+                                     {HistoryKind::CsvImport, {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        test::FakeDialogs dialogs;
+        UndoHistory history(dialogs);
+        THistOrgObj source;
+        source.line = "src";
+        if (IsSingleFrameKind(c.kind)) {
+            history.RecordFrame(c.kind, FrameSnapshot{"k", {2003, 7, 1}, 900, "line", true}, &source);
+        } else {
+            history.RecordLines(c.kind, {"b"}, {"a"}, {}, {}, {}) || history.RecordShift(c.kind, {"b"}, {"a"}, {});
+        }
+        ASSERT_TRUE(history.NewestForUndo());
+        history.UndoApplied({{"now"}, true, 0});
+        EXPECT_EQ(history.NewestForRedo()->removeLines, c.removed);
+    }
 }
 
 }  // namespace
