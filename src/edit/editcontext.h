@@ -1,0 +1,65 @@
+#pragma once
+// What every edit works on and reports to: the design, the working set of the shown dates,
+// the undo history, shared mode and the window (through a listener). Commands of the edit
+// layer take a context and never read a widget, so the window, the property window and the
+// command-line tool run the same commands.
+
+#include <string_view>
+#include <vector>
+
+#include "edit/undohistory.h"
+#include "model/designfile.h"
+#include "model/workingset.h"
+
+namespace mv {
+
+class SharedMode;
+
+// What the edit layer asks of whoever shows the design.
+class EditListener {
+public:
+    virtual ~EditListener() = default;
+    // The frames of these shown dates changed: lay their columns out again and redraw them.
+    virtual void DatesChanged(const std::vector<Date>& dates) = 0;
+    // The base year or the minute unit changed: rebuild the view.
+    virtual void SettingsChanged() {}
+    // Select this frame and bring it into view (its date and start time).
+    virtual void ShowFrame(const Date& /*date*/, const std::string& /*cid*/, int /*start*/) {}
+    // The undo and redo captions changed.
+    virtual void HistoryChanged() {}
+};
+
+class EditContext : private ModifiedListener {
+public:
+    EditContext(DesignDocument& design, WorkingSet& working, UndoHistory& history, EditListener& listener,
+                SharedMode* sharing = nullptr);
+    ~EditContext() override;
+    EditContext(const EditContext&) = delete;
+    EditContext& operator=(const EditContext&) = delete;
+
+    DesignDocument& Design() { return mDesign; }
+    WorkingSet& Working() { return mWorking; }
+    UndoHistory& History() { return mHistory; }
+    EditListener& Listener() { return mListener; }
+
+    // The end of every edit, after its undo entry and its data change: set modified, redraw
+    // the touched dates, and report them all in one shared-mode change report.
+    void FinishEdit(const std::vector<Date>& dates, std::string_view comment);
+    // Sets the modified flag as an undo step restores it; clearing it this way does not
+    // empty the history, as opening or saving a design does.
+    void RestoreModified(bool modified);
+    // Reports changed dates without touching the modified flag (undo and redo set it).
+    void Report(const std::vector<Date>& dates, std::string_view comment);
+
+private:
+    void ModifiedSet(bool modified) override;
+
+    DesignDocument& mDesign;
+    WorkingSet& mWorking;
+    UndoHistory& mHistory;
+    EditListener& mListener;
+    SharedMode* mSharing;
+    bool mRestoring = false;
+};
+
+}  // namespace mv
