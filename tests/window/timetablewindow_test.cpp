@@ -199,6 +199,36 @@ private slots:
         QCOMPARE(f.dialogs.shown.size(), std::size_t(1));  // the save-as message, no in-use warning
     }
 
+    void yearAndMinuteUnitChangesAreUndoneAndRedoneFromTheEditMenu() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        ToolPanel& tools = *f.window->Tools();
+        const DesignDocument& design = f.window->Session().Design();
+        emit tools.Cmb_MoveMM->activated(14);
+        emit tools.Cmb_BaseYYYY->activated(14);
+        QCOMPARE(design.BaseYear(), 2004);
+        auto* undo = f.window->findChild<QAction*>(QStringLiteral("Mn_Undo"));
+        auto* redo = f.window->findChild<QAction*>(QStringLiteral("Mn_Redo"));
+        QCOMPARE(undo->text(), QStringLiteral("元に戻す  #2  【 表示年 - 2003 】"));
+        QVERIFY(!redo->isEnabled());
+
+        undo->trigger();
+        QCOMPARE(design.BaseYear(), 2003);
+        QCOMPARE(tools.Cmb_BaseYYYY->currentIndex(), 13);
+        QCOMPARE(f.window->Layout().Columns().front().date.year, 2003);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(design.MinuteStepIndex(), 4);
+        QCOMPARE(tools.Cmb_MoveMM->currentIndex(), 4);
+        QVERIFY(!f.window->Session().Modified());
+        QVERIFY(!undo->isEnabled());
+
+        QCOMPARE(redo->text(), QStringLiteral("やり直す  #2  【 枠移動の分単位 - 4 】"));
+        redo->trigger();
+        QCOMPARE(design.MinuteStepIndex(), 14);
+        QVERIFY(f.window->Session().Modified());
+    }
+
     void startDateFollowsTheDisplayDateSetting() {
         EnvSettings yesterday = OpenNothing();
         yesterday.Cmb_DispDate = 1;

@@ -57,6 +57,8 @@ void DesignSession::Create() {
     mSharing->SetWorkingSet(&mWorking);
     mDesign.SetSharingHooks(mSharing.get());
     mDesign.SetSharedMode(mSettings.Mnx_ShareMode);
+    // With other sharers every change is saved and sent at once; nothing can be taken back.
+    mHistory.SetRecordingSuspended([this] { return SharedModeOn() && SharerCount() > 1; });
 
     mView.displayType = NormalizeDisplayType(mSettings.Edit_Type);
     mView.start = Today(mHost);
@@ -311,11 +313,19 @@ bool DesignSession::SaveButtonEnabled() const {
 
 void DesignSession::ChangeBaseYear(int index) {
     if (index == mDesign.BaseYearIndex()) return;
+    mHistory.RecordSetting(HistoryKind::BaseYear, mDesign.BaseYearIndex(), Sjis("表示年"));
     CommitView();
     mDesign.SetBaseYearIndex(index);
     SetModified(true);
     if (mListener) mListener->RebuildView();
     if (mSharing->Active()) mSharing->NotifyChange(mView.start, Date{}, BaseYearComment(index));
+}
+
+void DesignSession::ChangeMinuteStep(int index) {
+    if (index == mDesign.MinuteStepIndex()) return;
+    mHistory.RecordSetting(HistoryKind::MinuteStep, mDesign.MinuteStepIndex(), Sjis("枠移動の分単位"));
+    mDesign.SetMinuteStepIndex(index);
+    SetModified(true);
 }
 
 void DesignSession::DaysReloaded(const SlotSet& slots) {

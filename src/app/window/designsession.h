@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "edit/undohistory.h"
 #include "model/designfile.h"
 #include "model/identity.h"
 #include "model/settings.h"
@@ -103,8 +104,12 @@ public:
     SharedMode& Sharing() { return *mSharing; }
     bool SharedModeOn() const { return mDesign.SharedMode(); }
     int SharerCount() const { return mSharing ? mSharing->SharerCount() : 0; }
-    // Stores the base year chosen by the user and announces it to other sharers.
+    // Stores the base year chosen by the user and announces it to other sharers; undoable.
     void ChangeBaseYear(int index);
+    // The minute unit chosen by the user (its list index); undoable.
+    void ChangeMinuteStep(int index);
+    // The edits that can be taken back.
+    UndoHistory& History() { return mHistory; }
 
     bool Modified() const { return mDesign.Modified(); }
     void SetModified(bool modified) { mDesign.SetModified(modified); }
@@ -156,6 +161,7 @@ private:
     WorkingSet mWorking;
     ViewState mView;
     std::unique_ptr<SharedMode> mSharing;
+    UndoHistory mHistory{mDialogs};
 
     std::string mInstanceStamp;
     bool mShown = false;

@@ -20,6 +20,7 @@
 
 #include "app/window/datestrip.h"
 #include "app/window/toolpanel.h"
+#include "edit/undocommands.h"
 #include "model/codec.h"
 #include "model/windowplacement.h"
 #include "view/geometry/displaytype.h"
@@ -89,6 +90,8 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     mSizeSettleTimer.setInterval(150);
     connect(&mSizeSettleTimer, &QTimer::timeout, this, [this] { WindowSizeSettled(); });
 
+    mEdit = std::make_unique<EditContext>(mSession.Design(), mSession.Working(), mSession.History(), *this,
+                                          &mSession.Sharing());
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(screen.width() * 2 / 3, screen.height() * 2 / 3);
     SelectListsFromState();
@@ -119,7 +122,12 @@ void TfrmTimeTable_01::BuildMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
     edit->setObjectName(QStringLiteral("Mn_Edit"));
-    item(edit, "Mn_Undo", "元に戻す", false);
+    mUndo = item(edit, "Mn_Undo", "元に戻す", false);
+    mUndo->setShortcut(QKeySequence::Undo);
+    connect(mUndo, &QAction::triggered, this, [this] { Mn_UndoClick(); });
+    mRedo = item(edit, "Mn_Redo", "やり直す", false);
+    mRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(mRedo, &QAction::triggered, this, [this] { Mn_RedoClick(); });
 
     mOptionMenu = menuBar()->addMenu(QStringLiteral("Option(&O)"));
     mOptionMenu->setObjectName(QStringLiteral("Mn_Option"));
@@ -220,9 +228,7 @@ void TfrmTimeTable_01::ConnectTools() {
     connect(t->Chk_TimeDisp, &QCheckBox::toggled, this, displayChecks);
     connect(t->Chk_DateDisp, &QCheckBox::toggled, this, displayChecks);
     connect(t->Cmb_MoveMM, &QComboBox::activated, this, [this](int index) {
-        if (mProgramChangesLists || index == mSession.Design().MinuteStepIndex()) return;
-        mSession.Design().SetMinuteStepIndex(index);
-        mSession.SetModified(true);
+        if (!mProgramChangesLists) mSession.ChangeMinuteStep(index);
     });
     connect(t->Cmb_BaseYYYY, &QComboBox::activated, this, [this](int index) {
         if (!mProgramChangesLists) mSession.ChangeBaseYear(index);
@@ -437,7 +443,44 @@ void TfrmTimeTable_01::MyTimerTimer() {
         mSession.DialogsRef().Information(kConfirmCaption, message);
 }
 
+void TfrmTimeTable_01::Mn_UndoClick() {
+    if (IsBusy()) return;
+    BusyScope busy(*this);
+    UndoNewest(*mEdit);
+}
+
+void TfrmTimeTable_01::Mn_RedoClick() {
+    if (IsBusy()) return;
+    BusyScope busy(*this);
+    RedoNewest(*mEdit);
+}
+
+void TfrmTimeTable_01::DatesChanged(const std::vector<Date>& /*dates*/) { RefreshLayout(); }
+
+void TfrmTimeTable_01::SettingsChanged() {
+    SelectListsFromState();
+    RebuildView();
+    DesignStateChanged();
+}
+
+void TfrmTimeTable_01::ShowFrame(const Date& date, const std::string& /*cid*/, int start) {
+    if (!mSession.Working().ColumnOf(date)) return;
+    mView->ScrollToY(mDesignView.Layout().ScrollYForStart(start));
+}
+
+void TfrmTimeTable_01::HistoryChanged() {
+    if (!mUndo) return;
+    const UndoHistory& history = mSession.History();
+    mUndo->setText(Text(ToUtf8(history.UndoCaption())));
+    mUndo->setEnabled(history.CanUndo());
+    mRedo->setText(Text(ToUtf8(history.RedoCaption())));
+    mRedo->setEnabled(history.CanRedo());
+}
+
 void TfrmTimeTable_01::SaveTimerTimer() {
+    // With other sharers nothing can be taken back.
+    if (mSession.SharedModeOn() && mSession.SharerCount() > 1 && mSession.History().CanUndo())
+        mSession.History().Clear();
     if (mSession.SharedModeOn() && mSession.SharerCount() != mLastSharerCount) {
         mLastSharerCount = mSession.SharerCount();
         DesignStateChanged();

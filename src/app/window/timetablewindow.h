@@ -8,6 +8,7 @@
 
 #include "app/window/datenavigation.h"
 #include "app/window/designsession.h"
+#include "edit/editcontext.h"
 #include "model/holidaytable.h"
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
@@ -23,7 +24,7 @@ namespace mv {
 class TimetableView;
 class ToolPanel;
 
-class TfrmTimeTable_01 : public QMainWindow, public SessionListener, public NavigationHost {
+class TfrmTimeTable_01 : public QMainWindow, public SessionListener, public NavigationHost, public EditListener {
 public:
     // The seams are given by the program (real ones) or by tests (scripted ones).
     TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& files, std::filesystem::path settingsPath,
@@ -60,6 +61,16 @@ public:
     bool IsBusy() const override { return mBusyDepth > 0; }
     // The shared-mode polling tick.
     void TranTimerTimer();
+    // "元に戻す" and "やり直す".
+    void Mn_UndoClick();
+    void Mn_RedoClick();
+    EditContext& Edit() { return *mEdit; }
+
+    // EditListener
+    void DatesChanged(const std::vector<Date>& dates) override;
+    void SettingsChanged() override;
+    void ShowFrame(const Date& date, const std::string& cid, int start) override;
+    void HistoryChanged() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,6 +112,9 @@ private:
     TimetableView* mView = nullptr;
     class DateStrip* mStrip = nullptr;
     std::unique_ptr<DateNavigation> mNavigation;
+    std::unique_ptr<EditContext> mEdit;
+    QAction* mUndo = nullptr;
+    QAction* mRedo = nullptr;
     QLabel* mToday = nullptr;
     QMenu* mFileMenu = nullptr;
     QMenu* mOptionMenu = nullptr;
