@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/sharedmode.h"
 
 namespace mv {
 
@@ -33,12 +32,19 @@ void EditContext::FinishEdit(const std::vector<Date>& dates, std::string_view co
 }
 
 void EditContext::Report(const std::vector<Date>& dates, std::string_view comment) {
-    std::vector<Date> sorted = dates;
-    std::sort(sorted.begin(), sorted.end());
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    if (sorted.empty()) return;
-    mListener.DatesChanged(sorted);
-    if (mSharing) mSharing->NotifyChange(sorted, comment);
+    std::vector<DateChange> changes;
+    for (const Date& date : dates) changes.push_back({date, Date{}, std::string(comment)});
+    ReportChanges(changes);
+}
+
+void EditContext::ReportChanges(const std::vector<DateChange>& changes) {
+    std::vector<Date> dates;
+    for (const DateChange& change : changes) dates.push_back(change.first);
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+    if (dates.empty()) return;
+    mListener.DatesChanged(dates);
+    if (mSharing) mSharing->NotifyChanges(changes);
 }
 
 }  // namespace mv

@@ -9,11 +9,10 @@
 
 #include "edit/undohistory.h"
 #include "model/designfile.h"
+#include "model/sharedmode.h"
 #include "model/workingset.h"
 
 namespace mv {
-
-class SharedMode;
 
 // What the edit layer asks of whoever shows the design.
 class EditListener {
@@ -50,6 +49,8 @@ public:
     void RestoreModified(bool modified);
     // Reports changed dates without touching the modified flag (undo and redo set it).
     void Report(const std::vector<Date>& dates, std::string_view comment);
+    // The same with a comment of each date's own (a move's source and target).
+    void ReportChanges(const std::vector<DateChange>& changes);
 
 private:
     void ModifiedSet(bool modified) override;

@@ -1,0 +1,89 @@
+#include "edit/framedrop.h"
+
+#include "model/codec.h"
+#include "model/identity.h"
+#include "model/recordline.h"
+#include "model/sharedmode.h"
+#include "model/timeofday.h"
+#include "platform/dialogs.h"
+
+namespace mv {
+
+namespace {
+
+// The frame's record line as it is now: built from its object on a shown date, as stored
+// on the others.
+std::optional<std::string> CurrentLine(EditContext& context, const Date& date, const std::string& cid) {
+    WorkingSet& working = context.Working();
+    if (auto column = working.ColumnOf(date)) {
+        for (const auto& frame : working.Column(*column).frames)
+            if (frame->Cid == cid) return BuildRecordLine(*frame);
+        return std::nullopt;
+    }
+    if (const std::string* line = context.Design().Store().FindLine(date, cid)) return *line;
+    return std::nullopt;
+}
+
+}  // namespace
+
+DropResult CommitFrameDrop(EditContext& context, Dialogs& dialogs, FrameIdSource& ids, const FrameDrop& drop) {
+    WorkingSet& working = context.Working();
+    const std::optional<std::string> sourceLine = CurrentLine(context, drop.date, drop.cid);
+    if (!sourceLine) return DropResult::Missing;
+    ParsedRecord parsed = ParseRecordLine(*sourceLine, working.Context());
+    if (parsed.kind != ParsedRecord::Kind::Frame) return DropResult::Missing;
+    std::unique_ptr<TCInf> frame = std::move(parsed.frame);
+
+    if (drop.start >= drop.end) {
+        dialogs.Error(kProgramName, "開始時刻と終了時刻にに矛盾があります。\r\r   開始時刻 " + FormatHHMM(drop.start) +
+                                        "\r" + "   終了時刻 " + FormatHHMM(drop.end));
+        return DropResult::Refused;
+    }
+    const bool body = drop.grip == GripKind::Body;
+    const bool copy = body && drop.copy;
+    if (copy && dialogs.Show(MessageKind::Question, kConfirmCaption,
+                             "この位置に枠を複写します。\r\rよろしいですか？\r", Buttons::OkCancel,
+                             Answer::Ok) != Answer::Ok)
+        return DropResult::Cancelled;
+
+    // The drag's source, for the undo of a move or resize and the reselection after a copy.
+    THistOrgObj source;
+    if (const TCInf* shown = working.FindFrame(drop.cid, drop.date); shown && working.ColumnOf(drop.date)) {
+        source.serial = shown->Serial;
+        source.column = shown->Column;
+        source.index = shown->IndexInColumn;
+    }
+    source.cid = drop.cid;
+    source.date = drop.date;
+    source.start = frame->StoredSTime();
+    source.line = *sourceLine;
+
+    const Date target = body && drop.targetDate != Date{} ? drop.targetDate : drop.date;
+    if (copy) frame->Cid = ids.NewFrameId();
+    frame->CDate = target;
+    frame->STime = drop.start;
+    frame->ETime = drop.end;
+    frame->KeptSTime = frame->KeptETime = 0;
+    const HistoryKind kind = !body ? HistoryKind::FrameResize : copy ? HistoryKind::FrameCopy : HistoryKind::FrameMove;
+    context.History().RecordFrame(kind, *frame, &source);
+
+    const std::string line = BuildRecordLine(*frame);
+    const std::string resultCid = frame->Cid;
+    if (!copy) working.RemoveFrame(drop.date, drop.cid);
+    if (working.ColumnOf(target)) {
+        // A move keeps the frame's serial, so that it is found again as the same frame.
+        if (!copy) frame->Serial = source.serial ? source.serial : frame->Serial;
+        working.AddFrame(target, std::move(frame));
+    } else {
+        working.AddLine(target, line);
+    }
+
+    context.Design().SetModified(true);
+    std::vector<DateChange> report = {{drop.date, Date{}, Sjis("単独移動元")}};
+    if (target != drop.date) report.push_back({target, Date{}, Sjis("単独移動先")});
+    context.ReportChanges(report);
+    context.Listener().ShowFrame(target, resultCid, drop.start);
+    return DropResult::Done;
+}
+
+}  // namespace mv
