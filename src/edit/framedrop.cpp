@@ -69,13 +69,16 @@ DropResult CommitFrameDrop(EditContext& context, Dialogs& dialogs, FrameIdSource
 
     const std::string line = BuildRecordLine(*frame);
     const std::string resultCid = frame->Cid;
-    if (!copy) working.RemoveFrame(drop.date, drop.cid);
-    if (working.ColumnOf(target)) {
-        // A move keeps the frame's serial, so that it is found again as the same frame.
-        if (!copy) frame->Serial = source.serial ? source.serial : frame->Serial;
-        working.AddFrame(target, std::move(frame));
+    if (!copy && target == drop.date) {
+        // On its own date the frame keeps its place among the date's frames, and its serial.
+        if (TCInf* replaced = working.ReplaceFromLine(target, line); replaced && source.serial)
+            replaced->Serial = source.serial;
     } else {
-        working.AddLine(target, line);
+        if (!copy) working.RemoveFrame(drop.date, drop.cid);
+        // A move to another date keeps the serial too, so that it is found again as the same frame.
+        if (!copy && source.serial) frame->Serial = source.serial;
+        if (working.ColumnOf(target)) working.AddFrame(target, std::move(frame));
+        else working.AddLine(target, line);
     }
 
     context.Design().SetModified(true);

@@ -21,6 +21,18 @@ bool LineStore::RemoveLine(const Date& date, std::string_view cid) {
     return removed;
 }
 
+void LineStore::ReplaceLine(const Date& date, std::string_view cid, std::string line) {
+    LineList& lines = Slot(SlotOfDate(date));
+    auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return HasId(l, cid); });
+    if (it == lines.end()) {
+        lines.push_back(std::move(line));
+        return;
+    }
+    *it = std::move(line);
+    lines.erase(std::remove_if(std::next(it), lines.end(), [&](const std::string& l) { return HasId(l, cid); }),
+                lines.end());
+}
+
 const std::string* LineStore::FindLine(const Date& date, std::string_view cid) const {
     for (const std::string& line : Slot(SlotOfDate(date)))
         if (HasId(line, cid)) return &line;

@@ -25,6 +25,9 @@ public:
     void AddLine(const Date& date, std::string line) { Slot(SlotOfDate(date)).push_back(std::move(line)); }
     // Removes every line of the frame; false when there was none.
     bool RemoveLine(const Date& date, std::string_view cid);
+    // Puts the line in place of the frame's line (with its id), or at the end when the
+    // date has none.
+    void ReplaceLine(const Date& date, std::string_view cid, std::string line);
     // The frame's line, or null.
     const std::string* FindLine(const Date& date, std::string_view cid) const;
 

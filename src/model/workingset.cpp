@@ -145,8 +145,7 @@ TCInf* WorkingSet::ReplaceFromLine(const Date& date, const std::string& line) {
     GetText(line, "Ci_Cid", kSep, cid);
     auto index = ColumnOf(date);
     if (!index) {
-        mStore.RemoveLine(date, cid);
-        mStore.AddLine(date, line);
+        mStore.ReplaceLine(date, cid, line);
         return nullptr;
     }
     ParsedRecord parsed = ParseRecordLine(line, mContext);

@@ -57,8 +57,8 @@ public:
     bool RemoveFrame(const Date& date, std::string_view cid);
     // The frame with this id among the dates in view from `from` on (all of them when unset).
     TCInf* FindFrame(std::string_view cid, const Date& from = {});
-    // Replaces the frame with the line's id on a date by the line (in its place when in view,
-    // at the end when it was not there); the new frame, or null out of view.
+    // Replaces the frame with the line's id on a date by the line, in its place (at the end
+    // when it was not there); the new frame, or null out of view.
     TCInf* ReplaceFromLine(const Date& date, const std::string& line);
 
     int ColumnCount() const { return static_cast<int>(mColumns.size()); }

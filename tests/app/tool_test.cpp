@@ -262,5 +262,48 @@ TEST_F(ToolTest, AFailedWriteIsReportedNotSilent) {
     EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
 }
 
+// Editing from a script through the window's command layer: the frames of the result, the
+// undo captions printed by history, and scripts that are refused with their line number
+// and no output at all.
+TEST_F(ToolTest, EditRunsAScriptOfMovesResizesCopiesAndUndo) {
+    const std::string week = Copy("week.MVF", "week.MVF");
+    const std::string out = (work / "edited.MVF").string();
+    WriteBytes(work / "script.txt",
+               "# a morning rearranged\r\n"
+               "move 2003/07/01@09:30 2003/07/02 06:00\r\n"
+               "resize id:PC07-20030615093000-00009 13:00 15:30\r\n"
+               "copy 2003/07/03@19:00 2003/07/01 20:00\r\n"
+               "undo\r\n"
+               "history\r\n"
+               "redo\r\n"
+               "minute-step 15\r\n");
+    ASSERT_EQ(Run({"edit", week, out, (work / "script.txt").string()}), 0) << err;
+    EXPECT_EQ(this->out, "元に戻す  #2  【 枠長変更 - 07/02  13:00 】\n");
+    ASSERT_EQ(Run({"frames", out, "--from", "2003/07/01", "--to", "2003/07/03"}), 0) << err;
+    std::string times;
+    for (const std::string& line : SplitLines(this->out)) times += line.substr(0, 22) + "|";
+    EXPECT_EQ(times,
+              "2003/07/01\t10:00\t11:00|2003/07/01\t24:30\t25:30|2003/07/01\t20:00\t22:00|"
+              "2003/07/02\t13:00\t15:30|2003/07/02\t06:00\t06:45|2003/07/03\t19:00\t21:00|");
+    EXPECT_NE(ReadBytes(out).find("#MoveMM=14\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(out).find("#Priority=\r\n"), std::string::npos) << "left unheld";
+    EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF")) << "the input is never changed";
+
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"resize 2003/07/02@13:00 14:00 13:00\n", "script.txt:1: 開始時刻と終了時刻にに矛盾があります。"},
+        {"# fine\nmove 2003/07/09@09:00 2003/07/02 06:00\n", "script.txt:2: no such frame"},
+        {"move 2003/07/02@13:00 2003/07/02 6.00\n", "script.txt:1: not a time HH:MM"},
+        {"move 2003/07/02@13:00 2003/02/30 06:00\n", "script.txt:1: not a date of the design"},
+        {"undo\n", "script.txt:1: nothing to undo"},
+        {"fly 2003/07/02@13:00\n", "script.txt:1: unknown command"},
+    };
+    for (const auto& [script, message] : refused) {
+        WriteBytes(work / "script.txt", script);
+        EXPECT_EQ(Run({"edit", week, (work / "refused.MVF").string(), (work / "script.txt").string()}), 1) << script;
+        EXPECT_NE(err.find(message), std::string::npos) << err;
+        EXPECT_FALSE(fs::exists(work / "refused.MVF")) << script;
+    }
+}
+
 }  // namespace
 }  // namespace mv

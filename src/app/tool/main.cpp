@@ -18,6 +18,7 @@
 
 #include "app/tool/consoledialogs.h"
 #include "app/tool/csvcommands.h"
+#include "app/tool/editcommand.h"
 #include "model/codec.h"
 #include "model/designfile.h"
 #include "model/identity.h"
@@ -41,6 +42,7 @@ const char* const kUsage =
     "       marovelantis-tool csv-import DESIGN IN.csv OUT.MVF [--map SD,ST,ED,ET,TITLE] [--dup skip|replace|keep]\n"
     "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
+    "       marovelantis-tool edit DESIGN OUT.MVF SCRIPT|-\n"
     "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
 
 struct UsageError {
@@ -173,6 +175,7 @@ int Run(int argc, char** argv) {
     if (argc < 2) throw UsageError{"no command"};
     const std::string command = argv[1];
     if (auto status = RunCsvCommand(argc, argv, kUsage)) return *status;
+    if (auto status = RunEditCommand(argc, argv, kUsage)) return *status;
     if (command == "render") return RunRenderProgram(argc, argv);
     // Left for the end of the process to reclaim, as main exits right after the command.
     Tool& tool = *new Tool;
