@@ -9,26 +9,9 @@
 
 namespace mv {
 
-namespace {
-
-// The frame's record line as it is now: built from its object on a shown date, as stored
-// on the others.
-std::optional<std::string> CurrentLine(EditContext& context, const Date& date, const std::string& cid) {
-    WorkingSet& working = context.Working();
-    if (auto column = working.ColumnOf(date)) {
-        for (const auto& frame : working.Column(*column).frames)
-            if (frame->Cid == cid) return BuildRecordLine(*frame);
-        return std::nullopt;
-    }
-    if (const std::string* line = context.Design().Store().FindLine(date, cid)) return *line;
-    return std::nullopt;
-}
-
-}  // namespace
-
 DropResult CommitFrameDrop(EditContext& context, Dialogs& dialogs, FrameIdSource& ids, const FrameDrop& drop) {
     WorkingSet& working = context.Working();
-    const std::optional<std::string> sourceLine = CurrentLine(context, drop.date, drop.cid);
+    const std::optional<std::string> sourceLine = working.LineOf(drop.date, drop.cid);
     if (!sourceLine) return DropResult::Missing;
     ParsedRecord parsed = ParseRecordLine(*sourceLine, working.Context());
     if (parsed.kind != ParsedRecord::Kind::Frame) return DropResult::Missing;

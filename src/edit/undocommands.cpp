@@ -26,17 +26,17 @@ std::optional<LineKey> KeyOfLine(const std::string& line) {
 // line it replaced (for the way back) and the date it touched.
 class Restorer {
 public:
-    explicit Restorer(EditContext& context) : mWorking(context.Working()), mStore(context.Design().Store()) {}
+    explicit Restorer(EditContext& context) : mWorking(context.Working()) {}
 
     void Remove(const Date& date, const std::string& cid) {
-        if (auto line = CurrentLine(date, cid)) mReplaced.push_back(std::move(*line));
+        if (auto line = mWorking.LineOf(date, cid)) mReplaced.push_back(std::move(*line));
         mWorking.RemoveFrame(date, cid);
         mTouched.push_back(date);
     }
     void Put(const Date& date, const std::string& line) {
         std::string cid;
         GetText(line, "Ci_Cid", kSep, cid);
-        if (auto current = CurrentLine(date, cid)) mReplaced.push_back(std::move(*current));
+        if (auto current = mWorking.LineOf(date, cid)) mReplaced.push_back(std::move(*current));
         mWorking.ReplaceFromLine(date, line);
         mTouched.push_back(date);
     }
@@ -51,18 +51,7 @@ public:
     const std::vector<Date>& Touched() const { return mTouched; }
 
 private:
-    std::optional<std::string> CurrentLine(const Date& date, const std::string& cid) {
-        if (mWorking.ColumnOf(date)) {
-            for (const auto& frame : mWorking.Column(*mWorking.ColumnOf(date)).frames)
-                if (frame->Cid == cid) return BuildRecordLine(*frame);
-            return std::nullopt;
-        }
-        if (const std::string* line = mStore.FindLine(date, cid)) return *line;
-        return std::nullopt;
-    }
-
     WorkingSet& mWorking;
-    LineStore& mStore;
     std::vector<std::string> mReplaced;
     std::vector<Date> mTouched;
 };

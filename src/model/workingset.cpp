@@ -132,6 +132,16 @@ bool WorkingSet::RemoveFrame(const Date& date, std::string_view cid) {
     return TakeFrame(date, cid) != nullptr;
 }
 
+std::optional<std::string> WorkingSet::LineOf(const Date& date, std::string_view cid) const {
+    if (auto index = ColumnOf(date)) {
+        for (const auto& frame : mColumns[*index].frames)
+            if (frame->Cid == cid) return BuildRecordLine(*frame);
+        return std::nullopt;
+    }
+    if (const std::string* line = mStore.FindLine(date, cid)) return *line;
+    return std::nullopt;
+}
+
 TCInf* WorkingSet::FindFrame(std::string_view cid, const Date& from) {
     const int first = from == Date{} ? 0 : std::max(0, DaySerial(from) - DaySerial(mStart));
     for (int i = first; i < ColumnCount(); ++i)

@@ -55,6 +55,9 @@ public:
     std::unique_ptr<TCInf> TakeFrame(const Date& date, std::string_view cid);
     // Removes the frame with this id from a date, in view or stored; false when none was there.
     bool RemoveFrame(const Date& date, std::string_view cid);
+    // The frame's record line as it is now: built from its object on a date in view, as
+    // stored otherwise; nothing when the date has no such frame.
+    std::optional<std::string> LineOf(const Date& date, std::string_view cid) const;
     // The frame with this id among the dates in view from `from` on (all of them when unset).
     TCInf* FindFrame(std::string_view cid, const Date& from = {});
     // Replaces the frame with the line's id on a date by the line, in its place (at the end

@@ -8,37 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "edit/editfixture.h"
 #include "edit/undocommands.h"
 #include "model/codec.h"
-#include "model/identity.h"
-#include "model/recordline.h"
-#include "support/testhost.h"
 
 namespace mv {
 namespace {
 
 constexpr Date kJuly2{2003, 7, 2}, kJuly3{2003, 7, 3}, kJuly20{2003, 7, 20};
 
-struct Recorder : EditListener {
-    std::vector<std::string> shown;
-    void DatesChanged(const std::vector<Date>&) override {}
-    void ShowFrame(const Date& date, const std::string& cid, int start) override {
-        shown.push_back(FormatDate(date) + " " + cid + " " + std::to_string(start));
-    }
-};
-
-class FrameDropTest : public ::testing::Test {
+class FrameDropTest : public test::EditFixture {
 protected:
-    FrameDropTest() {
-        design.SetBaseYearIndex(13);
-        recordContext.baseYear = 2003;
-        working.Build({2003, 7, 1}, 7);
-        auto frame = NewFrame(recordContext.defaults, "A");
-        frame->CDate = kJuly2;
-        frame->STime = 900;
-        frame->ETime = 1000;
-        working.AddFrame(kJuly2, std::move(frame));
-    }
+    FrameDropTest() { working.AddLine(kJuly2, Line(kJuly2, "A", 900)); }
     // "id start-end" of every frame a date holds, shown or stored.
     std::vector<std::string> On(const Date& date) {
         std::vector<std::string> frames;
@@ -57,15 +38,6 @@ protected:
         return CommitFrameDrop(context, dialogs, ids, {kJuly2, "A", grip, copy, target, start, end});
     }
 
-    test::FakeHost host;
-    test::FakeDialogs dialogs;
-    FrameIdSource ids{host};
-    DesignDocument design{host, dialogs, ids};
-    RecordContext recordContext;
-    WorkingSet working{design.Store(), recordContext};
-    UndoHistory history{dialogs};
-    Recorder listener;
-    EditContext context{design, working, history, listener};
 };
 
 TEST_F(FrameDropTest, ResizesMovesAndCopiesOnShownAndStoredDates) {

@@ -9,34 +9,15 @@
 #include <vector>
 
 #include "model/codec.h"
-#include "model/identity.h"
-#include "model/recordline.h"
-#include "support/testhost.h"
+#include "edit/editfixture.h"
 
 namespace mv {
 namespace {
 
 constexpr Date kJuly2{2003, 7, 2}, kJuly3{2003, 7, 3}, kJuly10{2003, 7, 10};
 
-struct Recorder : EditListener {
-    std::vector<std::vector<Date>> changed;
-    std::vector<std::string> shown;
-    int settings = 0;
-    void DatesChanged(const std::vector<Date>& dates) override { changed.push_back(dates); }
-    void SettingsChanged() override { ++settings; }
-    void ShowFrame(const Date& date, const std::string& cid, int start) override {
-        shown.push_back(FormatDate(date) + " " + cid + " " + std::to_string(start));
-    }
-};
-
-class UndoCommandsTest : public ::testing::Test {
+class UndoCommandsTest : public test::EditFixture {
 protected:
-    UndoCommandsTest() {
-        design.SetBaseYearIndex(13);
-        recordContext.baseYear = 2003;
-        working.Build({2003, 7, 1}, 7);
-        working.LoadView();
-    }
     // The start times of a shown date's frames, by id.
     std::vector<std::string> Shown(const Date& date) {
         std::vector<std::string> frames;
@@ -44,23 +25,6 @@ protected:
             frames.push_back(frame->Cid + "@" + std::to_string(frame->STime));
         return frames;
     }
-    std::string Line(const Date& date, const std::string& cid, int start) {
-        auto frame = NewFrame(recordContext.defaults, cid);
-        frame->CDate = date;
-        frame->STime = start;
-        frame->ETime = start + 100;
-        return BuildRecordLine(*frame);
-    }
-
-    test::FakeHost host;
-    test::FakeDialogs dialogs;
-    FrameIdSource ids{host};
-    DesignDocument design{host, dialogs, ids};
-    RecordContext recordContext;
-    WorkingSet working{design.Store(), recordContext};
-    UndoHistory history{dialogs};
-    Recorder listener;
-    EditContext context{design, working, history, listener};
 };
 
 TEST_F(UndoCommandsTest, ACreatedAndMovedFrameGoesBackStepByStepAndComesAgain) {
