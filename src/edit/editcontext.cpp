@@ -26,6 +26,11 @@ void EditContext::RestoreModified(bool modified) {
     mRestoring = false;
 }
 
+void EditContext::ShowResult(const Date& date, const std::string& cid, int start) {
+    mSelection.Select(cid, date);
+    mListener.ShowFrame(date, cid, start);
+}
+
 void EditContext::FinishEdit(const std::vector<Date>& dates, std::string_view comment) {
     mDesign.SetModified(true);
     Report(dates, comment);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "edit/editselection.h"
 #include "edit/undohistory.h"
 #include "model/designfile.h"
 #include "model/sharedmode.h"
@@ -40,6 +41,10 @@ public:
     WorkingSet& Working() { return mWorking; }
     UndoHistory& History() { return mHistory; }
     EditListener& Listener() { return mListener; }
+    EditSelection& Selection() { return mSelection; }
+    MultiSelection& Chosen() { return mChosen; }
+    // Selects the frame an edit ended on and asks the window to bring it into view.
+    void ShowResult(const Date& date, const std::string& cid, int start);
 
     // The end of every edit, after its undo entry and its data change: set modified, redraw
     // the touched dates, and report them all in one shared-mode change report.
@@ -60,6 +65,8 @@ private:
     UndoHistory& mHistory;
     EditListener& mListener;
     SharedMode* mSharing;
+    EditSelection mSelection;
+    MultiSelection mChosen;
     bool mRestoring = false;
 };
 

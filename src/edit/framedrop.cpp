@@ -68,7 +68,7 @@ DropResult CommitFrameDrop(EditContext& context, Dialogs& dialogs, FrameIdSource
     std::vector<DateChange> report = {{drop.date, Date{}, Sjis("単独移動元")}};
     if (target != drop.date) report.push_back({target, Date{}, Sjis("単独移動先")});
     context.ReportChanges(report);
-    context.Listener().ShowFrame(target, resultCid, drop.start);
+    context.ShowResult(target, resultCid, drop.start);
     return DropResult::Done;
 }
 

@@ -171,7 +171,7 @@ bool UndoNewest(EditContext& context) {
     context.Report(restore.Touched(), UndoComment());
     if (!IsSettingKind(entry.kind)) {
         const ShownFrame shown = ShownAfterUndo(*step);
-        context.Listener().ShowFrame(shown.date, shown.cid, shown.start);
+        context.ShowResult(shown.date, shown.cid, shown.start);
     }
     return true;
 }
@@ -189,7 +189,7 @@ bool RedoNewest(EditContext& context) {
     context.History().RedoApplied();
     if (IsSettingKind(step->entry.kind)) context.Listener().SettingsChanged();
     context.Report(restore.Touched(), RedoComment());
-    if (!IsSettingKind(step->entry.kind)) context.Listener().ShowFrame(step->entry.date, step->entry.key, step->entry.start);
+    if (!IsSettingKind(step->entry.kind)) context.ShowResult(step->entry.date, step->entry.key, step->entry.start);
     return true;
 }
 

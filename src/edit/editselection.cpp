@@ -1,0 +1,54 @@
+#include "edit/editselection.h"
+
+#include <algorithm>
+
+namespace mv {
+
+namespace {
+const TCInf* FindOn(const WorkingSet& working, const Date& date, std::string_view cid) {
+    auto column = working.ColumnOf(date);
+    if (!column || cid.empty()) return nullptr;
+    for (const auto& frame : working.Column(*column).frames)
+        if (frame->Cid == cid) return frame.get();
+    return nullptr;
+}
+}  // namespace
+
+void EditSelection::Select(std::string cid, const Date& date, int field) {
+    mCid = std::move(cid);
+    mDate = date;
+    mField = field;
+}
+
+void EditSelection::Clear() { Select({}, Date{}, -1); }
+
+const TCInf* EditSelection::Frame(const WorkingSet& working) const { return FindOn(working, mDate, mCid); }
+
+TCInf* EditSelection::Frame(WorkingSet& working) const {
+    return const_cast<TCInf*>(FindOn(working, mDate, mCid));
+}
+
+int EditSelection::Field(const WorkingSet& working) const {
+    const TCInf* frame = Frame(working);
+    return frame && mField >= 0 && mField < static_cast<int>(frame->Fields.size()) ? mField : -1;
+}
+
+bool MultiSelection::Toggle(const std::string& cid, const Date& date) {
+    auto it = std::find_if(mEntries.begin(), mEntries.end(), [&](const Entry& e) { return e.cid == cid; });
+    if (it != mEntries.end()) {
+        mEntries.erase(it);
+        return false;
+    }
+    mEntries.push_back({cid, date});
+    return true;
+}
+
+bool MultiSelection::Contains(std::string_view cid) const {
+    return std::any_of(mEntries.begin(), mEntries.end(), [&](const Entry& e) { return e.cid == cid; });
+}
+
+void MultiSelection::DropVanished(const WorkingSet& working) {
+    std::erase_if(mEntries, [&](const Entry& e) { return working.ColumnOf(e.date) && !FindOn(working, e.date, e.cid); });
+}
+
+}  // namespace mv
