@@ -4,16 +4,6 @@
 
 namespace mv {
 
-namespace {
-const TCInf* FindOn(const WorkingSet& working, const Date& date, std::string_view cid) {
-    auto column = working.ColumnOf(date);
-    if (!column || cid.empty()) return nullptr;
-    for (const auto& frame : working.Column(*column).frames)
-        if (frame->Cid == cid) return frame.get();
-    return nullptr;
-}
-}  // namespace
-
 void EditSelection::Select(std::string cid, const Date& date, int field) {
     mCid = std::move(cid);
     mDate = date;
@@ -22,11 +12,11 @@ void EditSelection::Select(std::string cid, const Date& date, int field) {
 
 void EditSelection::Clear() { Select({}, Date{}, -1); }
 
-const TCInf* EditSelection::Frame(const WorkingSet& working) const { return FindOn(working, mDate, mCid); }
-
-TCInf* EditSelection::Frame(WorkingSet& working) const {
-    return const_cast<TCInf*>(FindOn(working, mDate, mCid));
+const TCInf* EditSelection::Frame(const WorkingSet& working) const {
+    return Empty() ? nullptr : working.FrameOn(mDate, mCid);
 }
+
+TCInf* EditSelection::Frame(WorkingSet& working) const { return Empty() ? nullptr : working.FrameOn(mDate, mCid); }
 
 int EditSelection::Field(const WorkingSet& working) const {
     const TCInf* frame = Frame(working);
@@ -48,7 +38,7 @@ bool MultiSelection::Contains(std::string_view cid) const {
 }
 
 void MultiSelection::DropVanished(const WorkingSet& working) {
-    std::erase_if(mEntries, [&](const Entry& e) { return working.ColumnOf(e.date) && !FindOn(working, e.date, e.cid); });
+    std::erase_if(mEntries, [&](const Entry& e) { return working.ColumnOf(e.date) && !working.FrameOn(e.date, e.cid); });
 }
 
 }  // namespace mv

@@ -31,7 +31,7 @@ DropResult CommitFrameDrop(EditContext& context, Dialogs& dialogs, FrameIdSource
 
     // The drag's source, for the undo of a move or resize and the reselection after a copy.
     THistOrgObj source;
-    if (const TCInf* shown = working.FindFrame(drop.cid, drop.date); shown && working.ColumnOf(drop.date)) {
+    if (const TCInf* shown = working.FrameOn(drop.date, drop.cid)) {
         source.serial = shown->Serial;
         source.column = shown->Column;
         source.index = shown->IndexInColumn;

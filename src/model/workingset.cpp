@@ -1,6 +1,7 @@
 #include "model/workingset.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/keyvalueline.h"
 
@@ -132,11 +133,22 @@ bool WorkingSet::RemoveFrame(const Date& date, std::string_view cid) {
     return TakeFrame(date, cid) != nullptr;
 }
 
+const TCInf* WorkingSet::FrameOn(const Date& date, std::string_view cid) const {
+    auto index = ColumnOf(date);
+    if (!index) return nullptr;
+    for (const auto& frame : mColumns[*index].frames)
+        if (frame->Cid == cid) return frame.get();
+    return nullptr;
+}
+
+TCInf* WorkingSet::FrameOn(const Date& date, std::string_view cid) {
+    return const_cast<TCInf*>(std::as_const(*this).FrameOn(date, cid));
+}
+
 std::optional<std::string> WorkingSet::LineOf(const Date& date, std::string_view cid) const {
-    if (auto index = ColumnOf(date)) {
-        for (const auto& frame : mColumns[*index].frames)
-            if (frame->Cid == cid) return BuildRecordLine(*frame);
-        return std::nullopt;
+    if (ColumnOf(date)) {
+        const TCInf* frame = FrameOn(date, cid);
+        return frame ? std::optional<std::string>(BuildRecordLine(*frame)) : std::nullopt;
     }
     if (const std::string* line = mStore.FindLine(date, cid)) return *line;
     return std::nullopt;

@@ -55,6 +55,9 @@ public:
     std::unique_ptr<TCInf> TakeFrame(const Date& date, std::string_view cid);
     // Removes the frame with this id from a date, in view or stored; false when none was there.
     bool RemoveFrame(const Date& date, std::string_view cid);
+    // The frame with this id on a date in view; null when it is not there.
+    TCInf* FrameOn(const Date& date, std::string_view cid);
+    const TCInf* FrameOn(const Date& date, std::string_view cid) const;
     // The frame's record line as it is now: built from its object on a date in view, as
     // stored otherwise; nothing when the date has no such frame.
     std::optional<std::string> LineOf(const Date& date, std::string_view cid) const;

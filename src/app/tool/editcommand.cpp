@@ -125,6 +125,9 @@ private:
         for (int slot = 0; slot < kSlotCount; ++slot) {
             if (!byId && slot != SlotOfDate(date)) continue;
             for (const std::string& line : mDesign.Store().Slot(slot)) {
+                // By id only the matching line is parsed: a script of many commands must not
+                // read the whole design each time.
+                if (byId && FindValue(line, "Ci_Cid", kSep) != std::optional<std::string_view>(cid)) continue;
                 ParsedRecord parsed = ParseRecordLine(line, mContext);
                 if (parsed.kind != ParsedRecord::Kind::Frame) continue;
                 const TCInf& frame = *parsed.frame;
