@@ -255,6 +255,14 @@ void SharedMode::NotifyChanges(const std::vector<DateChange>& requested) {
     mNotifying = false;
 }
 
+void SharedMode::SaveWithoutDates() {
+    if (!Active()) return;
+    WaitWhile(mPolling);
+    mNotifying = true;
+    Announce({}, SlotSet());
+    mNotifying = false;
+}
+
 void SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet& touched) {
     if (mListener) mListener->SetBusyCursor(true);
     const fs::path designPath = mDesign.Path();

@@ -104,6 +104,10 @@ public:
     void NotifyChange(const std::vector<Date>& dates, std::string_view comment);
     // The same for one range; `last` unset (Date{}) means the first date only.
     void NotifyChange(const Date& first, const Date& last, std::string_view comment);
+    // A change of the design that names no date and that other sharers need not take in at
+    // once (the minute unit): takes in what they saved meanwhile and saves the design file,
+    // under the side-file lock, announcing nothing.
+    void SaveWithoutDates();
 
     // The polling timer's tick: refreshes the sharer line every 180 s and, when the side
     // file changed, takes in the changes of the others.

@@ -43,6 +43,7 @@ const char* const kUsage =
     "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
     "       marovelantis-tool edit DESIGN OUT.MVF SCRIPT|-\n"
+    "       marovelantis-tool edit --shared DESIGN SCRIPT|-\n"
     "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
 
 struct UsageError {
