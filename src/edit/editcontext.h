@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "edit/editselection.h"
+#include "edit/pointer.h"
 #include "edit/undohistory.h"
 #include "model/designfile.h"
 #include "model/sharedmode.h"
@@ -27,6 +28,26 @@ public:
     virtual void ShowFrame(const Date& /*date*/, const std::string& /*cid*/, int /*start*/) {}
     // The undo and redo captions changed.
     virtual void HistoryChanged() {}
+
+    // What the pointer editing asks of the window showing the picture.
+    // The selected frame, its field or the editing mode changed: draw the selection again.
+    virtual void SelectionChanged() {}
+    // The chosen frames changed: draw them again.
+    virtual void ChosenChanged() {}
+    // One frame's look changed in place (a field dragged inside it): draw it again.
+    virtual void FrameRedraw(const Date& /*date*/, const std::string& /*cid*/) {}
+    // The drag preview appeared, moved or went.
+    virtual void PreviewChanged() {}
+    virtual void SetPointer(PointerShape /*shape*/) {}
+    // The part of the picture the scroll box shows, in picture coordinates.
+    virtual PixelRect VisibleArea() const { return {}; }
+    // Scroll the picture by this many pixels (held inside its scroll range).
+    virtual void ScrollView(int /*dx*/, int /*dy*/) {}
+    // Step the shown dates one day a tick back or forward while a drag is held at the
+    // picture's edge, or stop.
+    virtual void ScrollDates(DateScroll /*direction*/) {}
+    // The pressed column's date header and cell are shown as pressed.
+    virtual void PressedAt(int /*column*/, int /*row*/) {}
 };
 
 class EditContext : private ModifiedListener {

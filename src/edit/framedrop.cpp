@@ -47,6 +47,12 @@ DropResult CommitFrameDrop(EditContext& context, Dialogs& dialogs, FrameIdSource
     frame->STime = drop.start;
     frame->ETime = drop.end;
     frame->KeptSTime = frame->KeptETime = 0;
+    if (drop.place) {
+        frame->ResizePos = drop.place->position;
+        frame->ResizeLen = drop.place->length;
+    }
+    for (std::size_t i = 0; i < drop.sideBySide.size(); ++i)
+        if (drop.sideBySide[i].empty()) frame->LeftPri = static_cast<int>(i);
     const HistoryKind kind = !body ? HistoryKind::FrameResize : copy ? HistoryKind::FrameCopy : HistoryKind::FrameMove;
     context.History().RecordFrame(kind, *frame, &source);
 
@@ -63,6 +69,11 @@ DropResult CommitFrameDrop(EditContext& context, Dialogs& dialogs, FrameIdSource
         if (working.ColumnOf(target)) working.AddFrame(target, std::move(frame));
         else working.AddLine(target, line);
     }
+
+    // The neighbours' order is shown-date state, stored with their lines.
+    for (std::size_t i = 0; i < drop.sideBySide.size(); ++i)
+        if (TCInf* other = drop.sideBySide[i].empty() ? nullptr : working.FrameOn(target, drop.sideBySide[i]))
+            other->LeftPri = static_cast<int>(i);
 
     context.Design().SetModified(true);
     std::vector<DateChange> report = {{drop.date, Date{}, Sjis("単独移動元")}};

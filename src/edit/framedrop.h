@@ -4,7 +4,9 @@
 // the shown dates or the stored lines of the others, and reported in one change report.
 // The window's drag preview, and the command-line tool's move, copy and resize, end here.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "edit/editcontext.h"
 #include "edit/grip.h"
@@ -21,6 +23,11 @@ struct FrameDrop {
     Date targetDate;   // the date the body was dropped on (the frame's own when unset)
     int start = 0;     // the times the frame gets (HHMM)
     int end = 0;
+    // Set by drags that place the frame across its column (edges, body, a new frame).
+    std::optional<HorizontalPlace> place;
+    // The target date's frames in their new side-by-side order ("" is the dropped frame);
+    // empty leaves the order as it is.
+    std::vector<std::string> sideBySide;
 };
 
 enum class DropResult {

@@ -69,3 +69,51 @@ FieldPlace ClampFieldPlace(FieldPlace wanted, int frameWidth, int frameHeight, i
 }
 
 }  // namespace mv
+
+namespace mv {
+
+int PercentOfColumn(const PixelRect& area, int x) {
+    if (area.Width() <= 0) return 0;
+    return (x - area.left) * 100 / area.Width();
+}
+
+HorizontalPlace DraggedPlace(GripKind grip, HorizontalPlace old, int percent) {
+    HorizontalPlace place = old;
+    switch (grip) {
+    case GripKind::Left:
+        place.position = percent;
+        place.length = old.position + old.length - percent;
+        if (place.length < 0) place = old;
+        break;
+    case GripKind::Right: place.length = percent - old.position; break;
+    case GripKind::Body: place.position = percent; break;
+    case GripKind::Place: place = {0, 100}; break;
+    default: break;
+    }
+    place.position = std::clamp(place.position, 0, 100);
+    place.length = std::clamp(place.length, 1, 100);
+    return place;
+}
+
+std::vector<std::string> SideBySideOrder(const std::vector<SideBySideBox>& others, int droppedLeft, TimeSpan droppedSpan,
+                                         bool movedLeft, int charWidth) {
+    const double inset = 0.66 * charWidth;
+    int droppedKey = droppedLeft;
+    for (const SideBySideBox& box : others) {
+        const bool overlaps = box.span.start < droppedSpan.end && droppedSpan.start < box.span.end;
+        if (!overlaps || !box.besideOthers) continue;
+        if (droppedLeft > box.left + inset && droppedLeft < box.right - inset) {
+            droppedKey = movedLeft ? box.left - 1 : box.left + 1;
+            break;
+        }
+    }
+    std::vector<std::pair<int, std::string>> keyed;
+    for (const SideBySideBox& box : others) keyed.emplace_back(box.left, box.cid);
+    keyed.emplace_back(droppedKey, std::string());
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> order;
+    for (auto& entry : keyed) order.push_back(std::move(entry.second));
+    return order;
+}
+
+}  // namespace mv

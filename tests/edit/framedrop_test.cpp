@@ -35,7 +35,7 @@ protected:
         return frames;
     }
     DropResult Drop(GripKind grip, bool copy, Date target, int start, int end) {
-        return CommitFrameDrop(context, dialogs, ids, {kJuly2, "A", grip, copy, target, start, end});
+        return CommitFrameDrop(context, dialogs, ids, {kJuly2, "A", grip, copy, target, start, end, {}, {}});
     }
 
 };

@@ -178,7 +178,7 @@ EditScript::Named EditScript::FrameOf(const std::string& name) {
 void EditScript::Drop(const std::string& name, GripKind grip, bool copy, const std::string& date,
                       const std::string& first, const std::string& second) {
     const Named frame = FrameOf(name);
-    FrameDrop drop{frame.date, frame.cid, grip, copy, {}, TimeOf(first), 0};
+    FrameDrop drop{frame.date, frame.cid, grip, copy, {}, TimeOf(first), 0, {}, {}};
     if (grip == GripKind::Body) {
         drop.targetDate = DateOf(date);
         drop.end = AddMinutes(drop.start, MinutesBetween(frame.start, frame.end));

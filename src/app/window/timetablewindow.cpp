@@ -16,9 +16,12 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/window/datestrip.h"
+#include "app/window/picturepointer.h"
+#include "edit/widgets/movepreview.h"
 #include "app/window/toolpanel.h"
 #include "edit/undocommands.h"
 #include "model/codec.h"
@@ -92,6 +95,11 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
 
     mEdit = std::make_unique<EditContext>(mSession.Design(), mSession.Working(), mSession.History(), *this,
                                           &mSession.Sharing());
+    mController = std::make_unique<EditController>(*mEdit, mDesignView, mSession.DialogsRef(), mSession.Ids());
+    mMovePreview = new MovePreview(mView->Pic());
+    new PicturePointer(*mView->Pic(), *mController, [this] { UpdatePointerOptions(); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { EscapePressed(); });
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(screen.width() * 2 / 3, screen.height() * 2 / 3);
     SelectListsFromState();
@@ -328,7 +336,14 @@ void TfrmTimeTable_01::RefreshLayout() {
     mSession.Context().defaults.baseFontHeight = metrics.fontPixelHeight;
     mDesignView.Build(view.start, type, view.scale, metrics, sizes);
     mDesignView.LayOutFrames(mSession.Working(), view.editKind, mSession.Settings().Cmb_WakuLoc);
+    if (mEdit) mEdit->Chosen().DropVanished(mSession.Working());
     Redraw();
+    if (mController) {
+        UpdatePointerOptions();
+        // While the dates still fly by a held release waits for the last layout.
+        if (!mNavigation->DateTimerRunning()) mController->LayoutSettled();
+        PreviewChanged();
+    }
 }
 
 void TfrmTimeTable_01::Redraw() {
@@ -336,6 +351,9 @@ void TfrmTimeTable_01::Redraw() {
     mTools->Grp_DRate->setTitle(QString::fromUtf8(kHorizontalCaptions[view.scale.horizontal % 2]));
     mTools->Grp_TRate->setTitle(QString::fromUtf8(kVerticalCaptions[view.scale.vertical % 4]));
     mView->Render(mDesignView.Layout(), mDesignView.Days(), CurrentPaintOptions());
+    mDrawnSelectionCid = mEdit ? mEdit->Selection().Cid() : std::string();
+    mDrawnSelectionDate = mEdit ? mEdit->Selection().SelectedDate() : Date{};
+    if (mEdit) mDrawnChosen = mEdit->Chosen().Entries();
 }
 
 PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
@@ -349,6 +367,22 @@ PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
     options.titlePlacement = mSession.Settings().Cmb_TitleLoc;
     options.dialogs = &mSession.DialogsRef();
     options.pressedCorner = mPressedCorner;
+    options.dateCursorColumn = mDateCursorColumn;
+    WorkingSet& working = mSession.Working();
+    options.selected = mEdit ? mEdit->Selection().Frame(working) : nullptr;
+    options.selectedField = mEdit ? mEdit->Selection().Field(working) : -1;
+    if (mController && options.selected) {
+        switch (mController->Mode()) {
+        case EditMode::FieldEdit: options.state = EditState::Edit; break;
+        case EditMode::MoveCopy: options.state = mController->CopyFlag() ? EditState::Copy : EditState::Move; break;
+        case EditMode::Normal: break;
+        }
+    }
+    mChosenFrames.clear();
+    if (mEdit)
+        for (const MultiSelection::Entry& entry : mEdit->Chosen().Entries())
+            if (const TCInf* frame = working.FrameOn(entry.date, entry.cid)) mChosenFrames.push_back(frame);
+    options.multiSelection = &mChosenFrames;
     return options;
 }
 
@@ -455,7 +489,6 @@ void TfrmTimeTable_01::Mn_RedoClick() {
     RedoNewest(*mEdit);
 }
 
-void TfrmTimeTable_01::DatesChanged(const std::vector<Date>& /*dates*/) { RefreshLayout(); }
 
 void TfrmTimeTable_01::SettingsChanged() {
     SelectListsFromState();

@@ -9,6 +9,7 @@
 #include "app/window/datenavigation.h"
 #include "app/window/designsession.h"
 #include "edit/editcontext.h"
+#include "edit/editcontroller.h"
 #include "model/holidaytable.h"
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
@@ -71,6 +72,18 @@ public:
     void SettingsChanged() override;
     void ShowFrame(const Date& date, const std::string& cid, int start) override;
     void HistoryChanged() override;
+    void SelectionChanged() override;
+    void ChosenChanged() override;
+    void FrameRedraw(const Date& date, const std::string& cid) override;
+    void PreviewChanged() override;
+    void SetPointer(PointerShape shape) override;
+    PixelRect VisibleArea() const override;
+    void ScrollView(int dx, int dy) override;
+    void ScrollDates(DateScroll direction) override;
+    void PressedAt(int column, int row) override;
+    EditController& Controller() { return *mController; }
+    // Esc.
+    void EscapePressed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -97,6 +110,11 @@ private:
     // Whether a layout refresh now would give other widths or heights.
     bool LayoutMatchesWindow() const;
 
+    // What the pointer editing reads of the settings and the view at each event.
+    void UpdatePointerOptions();
+    // The selection as drawn last, to take its outline off when it moves.
+    void EraseDrawnSelection();
+
     DesignSession mSession;
     std::string mParameter;
     HolidayTable mHolidays;
@@ -113,6 +131,14 @@ private:
     class DateStrip* mStrip = nullptr;
     std::unique_ptr<DateNavigation> mNavigation;
     std::unique_ptr<EditContext> mEdit;
+    std::unique_ptr<EditController> mController;
+    class MovePreview* mMovePreview = nullptr;
+    std::vector<const TCInf*> mChosenFrames;   // what the renderer draws as chosen
+    std::vector<MultiSelection::Entry> mDrawnChosen;
+    std::string mDrawnSelectionCid;
+    Date mDrawnSelectionDate;
+    int mDateCursorColumn = -1;
+    std::unique_ptr<TCInf> mPreviewFrame;  // the dragged frame as it was when the drag began
     QAction* mUndo = nullptr;
     QAction* mRedo = nullptr;
     QLabel* mToday = nullptr;

@@ -23,6 +23,10 @@ public:
     // timing when `editKind` is 1 (the real times are kept), placed and adjusted.
     void LayOutFrames(WorkingSet& working, int editKind, int framePlacement);
 
+    // The boxes of these columns built again from the working set after an edit; laying
+    // them out and the per-hour adjustment follow with the redraw (RelayOutEditedDates).
+    void RefreshColumns(WorkingSet& working, int editKind, const std::vector<int>& columns);
+
     // The frame under a point of the picture (see FrameAtPoint).
     const FrameBox* FrameAt(int x, int y, const TCInf* selected) const {
         return FrameAtPoint(mLayout, mDays, x, y, selected);
