@@ -36,6 +36,8 @@ public:
     const PointerOptions& Options() const { return mOptions; }
 
     EditMode Mode() const { return mMode; }
+    // A button is held on the picture.
+    bool Pressed() const { return mPressed; }
     bool CopyFlag() const { return mCopy; }
     // Enters MoveCopy on the selected frame, moving or copying (the menu's move and copy);
     // with `prepare` the preview stands ready at once.

@@ -23,6 +23,7 @@
 #include "app/window/toolpanel.h"
 #include "app/window/startdatepicker.h"
 #include "view/timetableview.h"
+#include "model/codec.h"
 #include "model/settings.h"
 #include "support/testhost.h"
 
@@ -475,6 +476,38 @@ private slots:
         f.window->Navigation().VertHorzTimerTimer();
         QVERIFY(vertical->value() > afterUp);
         QTest::mouseRelease(strip, Qt::LeftButton, Qt::NoModifier, QPoint(strip->width() - 3, 2));
+    }
+
+    // The picture gets the mouse as the system delivers it during a drag: moves with the
+    // left button held, wherever the pointer is.
+    static void SendMouse(QWidget* picture, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), picture->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+    }
+
+    void aBodyDraggedOverTheLeftEdgeScrollsTheDatesAndDropsOnceTheyStop() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        QWidget* picture = f.window->View()->Pic();
+        const FrameBox& box = f.window->Boxes().at(0).at(0);
+        const QPoint grip(box.rect.left + 20, box.rect.top + 6);
+        SendMouse(picture, QEvent::MouseButtonPress, grip, Qt::LeftButton);
+        QCOMPARE(f.window->Controller().Mode(), EditMode::MoveCopy);
+        SendMouse(picture, QEvent::MouseMove, grip + QPoint(-15, 0), Qt::LeftButton);
+        SendMouse(picture, QEvent::MouseMove, QPoint(-5, grip.y()), Qt::LeftButton);
+        QVERIFY(f.window->Navigation().DateTimerRunning());
+        QTRY_VERIFY(f.window->Layout().Columns().back().date < (Date{2003, 6, 30}));
+        // Let go while the dates still fly by: the drop waits for them to stop.
+        SendMouse(picture, QEvent::MouseButtonRelease, QPoint(-5, grip.y()), Qt::NoButton);
+        QTRY_VERIFY(!f.window->Controller().Preview().Active());
+        QVERIFY(!f.window->Navigation().DateTimerRunning());
+        const Date shown = f.window->Layout().Columns().front().date;
+        const WorkingSet& working = f.window->Session().Working();
+        QVERIFY(working.FrameOn(shown, "PC9-20030101000000-00001"));
+        QVERIFY(!working.LineOf({2003, 7, 1}, "PC9-20030101000000-00001"));
+        QVERIFY(f.window->Session().History().UndoCaption().find(Sjis("枠移動")) != std::string::npos);
+        f.window->Session().SetModified(false);
     }
 
     void editKindButtonSwitchesToThePackedDisplayAndBack() {

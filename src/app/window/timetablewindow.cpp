@@ -303,7 +303,10 @@ void TfrmTimeTable_01::SetBusy(bool busy) {
         if (mBusyDepth == 0 || --mBusyDepth > 0) return;
         QGuiApplication::restoreOverrideCursor();
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{mTools, mView}) widget->setEnabled(!busy);
+    mTools->setEnabled(!busy);
+    // A drag held across the dates scrolling under it keeps the picture: disabling it would
+    // lose the button's release.
+    if (!busy || !mController || !mController->Pressed()) mView->setEnabled(!busy);
     for (QMenu* menu : {mFileMenu, mOptionMenu, mPrintMenu}) menu->setEnabled(!busy);
 }
 
@@ -496,8 +499,16 @@ void TfrmTimeTable_01::SettingsChanged() {
     DesignStateChanged();
 }
 
-void TfrmTimeTable_01::ShowFrame(const Date& date, const std::string& /*cid*/, int start) {
-    if (!mSession.Working().ColumnOf(date)) return;
+void TfrmTimeTable_01::ShowFrame(const Date& date, const std::string& cid, int start) {
+    SelectionChanged();
+    const std::optional<int> column = mDesignView.Layout().ColumnIndexOfDate(date);
+    if (!column || *column >= static_cast<int>(mDesignView.Days().size())) return;
+    // A frame already in sight stays where the user is looking.
+    const PixelRect visible = VisibleArea();
+    for (const FrameBox& box : mDesignView.Days()[*column])
+        if (box.frame && box.frame->Cid == cid && box.valid && box.rect.top >= visible.top &&
+            box.rect.top < visible.bottom)
+            return;
     mView->ScrollToY(mDesignView.Layout().ScrollYForStart(start));
 }
 
