@@ -49,6 +49,11 @@ public:
 
     std::vector<std::string>& Replaced() { return mReplaced; }
     const std::vector<Date>& Touched() const { return mTouched; }
+    // The restored frames of shown dates go to the stored lines too: the modified flag
+    // may now say "unchanged", and nothing would store them later.
+    void StoreTouched() {
+        for (const Date& date : mTouched) mWorking.StoreDay(date);
+    }
 
 private:
     WorkingSet& mWorking;
@@ -129,8 +134,6 @@ bool UndoNewest(EditContext& context) {
     std::optional<UndoStep> step = context.History().NewestForUndo();
     if (!step) return false;
     DesignDocument& design = context.Design();
-    // The stored lines of the shown dates must be current before lines are removed or added.
-    context.Working().CommitView(design.Modified());
     const THistCtl& entry = step->entry;
     UndoneState replaced;
     replaced.modified = design.Modified();
@@ -165,6 +168,7 @@ bool UndoNewest(EditContext& context) {
     }
 
     replaced.lines = std::move(restore.Replaced());
+    restore.StoreTouched();
     context.RestoreModified(entry.modified);
     context.History().UndoApplied(std::move(replaced));
     if (IsSettingKind(entry.kind)) context.Listener().SettingsChanged();
@@ -180,11 +184,11 @@ bool RedoNewest(EditContext& context) {
     std::optional<RedoStep> step = context.History().NewestForRedo();
     if (!step) return false;
     DesignDocument& design = context.Design();
-    context.Working().CommitView(design.Modified());
     Restorer restore(context);
     for (const std::string& line : step->removeLines) restore.RemoveLine(line);
     for (const std::string& line : step->addLines) restore.PutLine(line);
     if (IsSettingKind(step->entry.kind)) SetSetting(design, step->entry.kind, step->value);
+    restore.StoreTouched();
     context.RestoreModified(step->modified);
     context.History().RedoApplied();
     if (IsSettingKind(step->entry.kind)) context.Listener().SettingsChanged();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/codec.h"
+#include "model/dayslot.h"
 #include "edit/editfixture.h"
 
 namespace mv {
@@ -95,6 +96,29 @@ TEST_F(UndoCommandsTest, LinesOfDatesOutOfViewAndSettingsComeBackToo) {
     EXPECT_EQ(design.Store().FindLine(kJuly10, "X"), nullptr);
     ASSERT_TRUE(RedoNewest(context));
     EXPECT_EQ(design.MinuteStepIndex(), 14);
+}
+
+TEST_F(UndoCommandsTest, AnUndoBackToUnchangedSurvivesTheViewBeingLoadedAgain) {
+    // A saved design: one frame, stored, nothing modified.
+    design.Store().Slot(SlotOfDate(kJuly2)).push_back(Line(kJuly2, "A", 900));
+    working.LoadView();
+    design.SetModified(false);
+    const std::string before = *working.LineOf(kJuly2, "A");
+    // Moved to 07/03, and the move's change report stores the dates (as a shared save does)...
+    const THistOrgObj source{working.FrameOn(kJuly2, "A")->Serial, "A", kJuly2, 900, before, 1, 0};
+    auto moved = working.TakeFrame(kJuly2, "A");
+    moved->CDate = kJuly3;
+    history.RecordFrame(HistoryKind::FrameMove, *moved, &source);
+    working.AddFrame(kJuly3, std::move(moved));
+    context.FinishEdit({kJuly2, kJuly3}, "move");
+    working.CommitView(design.Modified());
+    // ...then undone: unchanged again, and a reload of the view (a date step) keeps it so.
+    ASSERT_TRUE(UndoNewest(context));
+    EXPECT_FALSE(design.Modified());
+    working.CommitView(design.Modified());
+    working.LoadView();
+    EXPECT_EQ(working.LineOf(kJuly2, "A"), before);
+    EXPECT_FALSE(working.FrameOn(kJuly3, "A"));
 }
 
 }  // namespace

@@ -342,7 +342,6 @@ void TfrmTimeTable_01::RefreshLayout() {
     if (mEdit) mEdit->Chosen().DropVanished(mSession.Working());
     Redraw();
     if (mController) {
-        UpdatePointerOptions();
         // While the dates still fly by a held release waits for the last layout.
         if (!mNavigation->DateTimerRunning()) mController->LayoutSettled();
         PreviewChanged();
@@ -480,9 +479,16 @@ void TfrmTimeTable_01::MyTimerTimer() {
         mSession.DialogsRef().Information(kConfirmCaption, message);
 }
 
+namespace {
+// Steps over this many lines lock the window while they run; a single frame's step is done
+// before the user could notice a wait cursor.
+constexpr int kLongStepLines = 100;
+}  // namespace
+
 void TfrmTimeTable_01::Mn_UndoClick() {
-    if (IsBusy()) return;
-    BusyScope busy(*this);
+    if (IsBusy() || !mSession.History().CanUndo()) return;
+    std::optional<BusyScope> busy;
+    if (mSession.History().Entries().back().count > kLongStepLines) busy.emplace(*this);
     UndoNewest(*mEdit);
 }
 
