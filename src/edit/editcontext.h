@@ -46,6 +46,8 @@ public:
     // Step the shown dates one day a tick back or forward while a drag is held at the
     // picture's edge, or stop.
     virtual void ScrollDates(DateScroll /*direction*/) {}
+    // A long step has done `done` of `total` lines; (0, 0) when it has ended.
+    virtual void Progress(int /*done*/, int /*total*/) {}
     // The pressed column's date header and cell are shown as pressed.
     virtual void PressedAt(int /*column*/, int /*row*/) {}
 };

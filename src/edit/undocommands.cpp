@@ -130,6 +130,11 @@ const std::string& RedoComment() {
 
 }  // namespace
 
+namespace {
+// Long multi-frame steps report their progress every this many lines.
+constexpr int kProgressEvery = 100;
+}  // namespace
+
 bool UndoNewest(EditContext& context) {
     std::optional<UndoStep> step = context.History().NewestForUndo();
     if (!step) return false;
@@ -158,7 +163,10 @@ bool UndoNewest(EditContext& context) {
         break;
     default:
         if (IsMultiFrameKind(entry.kind)) {
+            const int total = static_cast<int>(step->lines.size());
+            int done = 0;
             for (const LinePair& pair : step->lines) {
+                if (total > kProgressEvery && ++done % kProgressEvery == 0) context.Listener().Progress(done, total);
                 if (RemovesAfterLines(entry.kind)) restore.RemoveLine(pair.after);
                 if (RestoresBeforeLines(entry.kind)) restore.PutLine(pair.before);
             }
@@ -167,6 +175,7 @@ bool UndoNewest(EditContext& context) {
         }
     }
 
+    context.Listener().Progress(0, 0);
     replaced.lines = std::move(restore.Replaced());
     restore.StoreTouched();
     context.RestoreModified(entry.modified);

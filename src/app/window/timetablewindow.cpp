@@ -97,6 +97,10 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
                                           &mSession.Sharing());
     mController = std::make_unique<EditController>(*mEdit, mDesignView, mSession.DialogsRef(), mSession.Ids());
     mMovePreview = new MovePreview(mView->Pic());
+    mProgress = new QLabel(mView);
+    mProgress->setObjectName(QStringLiteral("pnlProgress"));
+    mProgress->setStyleSheet(QStringLiteral("background: #ffffe0; border: 1px solid black;"));
+    mProgress->hide();
     new PicturePointer(*mView->Pic(), *mController, [this] { UpdatePointerOptions(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { EscapePressed(); });

@@ -81,6 +81,7 @@ public:
     void ScrollView(int dx, int dy) override;
     void ScrollDates(DateScroll direction) override;
     void PressedAt(int column, int row) override;
+    void Progress(int done, int total) override;
     EditController& Controller() { return *mController; }
     // Esc.
     void EscapePressed();
@@ -142,6 +143,7 @@ private:
     QAction* mUndo = nullptr;
     QAction* mRedo = nullptr;
     QLabel* mToday = nullptr;
+    QLabel* mProgress = nullptr;  // "n / total" of a long step, over the picture
     QMenu* mFileMenu = nullptr;
     QMenu* mOptionMenu = nullptr;
     QMenu* mPrintMenu = nullptr;

@@ -1,6 +1,7 @@
 // The design window's side of editing: what the edit layer asks it to redraw, show and
 // scroll. Kept apart from the window's menus and layout.
 
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -131,6 +132,20 @@ void TfrmTimeTable_01::PressedAt(int column, int /*row*/) {
     if (column == mDateCursorColumn) return;
     mDateCursorColumn = column;
     mView->RedrawHeader(mDesignView.Layout(), CurrentPaintOptions());
+}
+
+void TfrmTimeTable_01::Progress(int done, int total) {
+    if (total <= 0) {
+        mProgress->hide();
+        return;
+    }
+    mProgress->setText(QStringLiteral("  %1 / %2  ").arg(done).arg(total));
+    mProgress->adjustSize();
+    mProgress->move((mView->width() - mProgress->width()) / 2, (mView->height() - mProgress->height()) / 2);
+    mProgress->show();
+    mProgress->raise();
+    // The window is locked and no events run: the panel is painted at once.
+    mProgress->repaint();
 }
 
 void TfrmTimeTable_01::EscapePressed() {
