@@ -255,15 +255,16 @@ void SharedMode::NotifyChanges(const std::vector<DateChange>& requested) {
     mNotifying = false;
 }
 
-void SharedMode::SaveWithoutDates() {
-    if (!Active()) return;
+bool SharedMode::SaveWithoutDates() {
+    if (!Active()) return false;
     WaitWhile(mPolling);
     mNotifying = true;
-    Announce({}, SlotSet());
+    const bool saved = Announce({}, SlotSet());
     mNotifying = false;
+    return saved;
 }
 
-void SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet& touched) {
+bool SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet& touched) {
     if (mListener) mListener->SetBusyCursor(true);
     const fs::path designPath = mDesign.Path();
     const fs::path sidePath = SideFilePath(designPath);
@@ -280,7 +281,8 @@ void SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet&
     // The sharers counted in the side file now: a sharer that joined since the last poll
     // must hear of this change too.
     mSharerCount = taken.sharers;
-    if (mDesign.SaveDesignFile(designPath, true)) {
+    const bool saved = mDesign.SaveDesignFile(designPath, true);
+    if (saved) {
         RememberBase(touched);
         if (taken.sharers > 1) {
             const ClockTime now = mHost.Now();
@@ -290,6 +292,7 @@ void SharedMode::Announce(const std::vector<DateChange>& changes, const SlotSet&
     }
     UnlockSideFile(sidePath, lines);
     if (mListener) mListener->SetBusyCursor(false);
+    return saved;
 }
 
 SlotSet SharedMode::MergeTouched(const SlotSet& touched, const std::vector<std::string_view>& designLines) {

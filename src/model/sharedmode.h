@@ -107,7 +107,8 @@ public:
     // A change of the design that names no date and that other sharers need not take in at
     // once (the minute unit): takes in what they saved meanwhile and saves the design file,
     // under the side-file lock, announcing nothing.
-    void SaveWithoutDates();
+    // False when the file could not be written (the design file said why).
+    bool SaveWithoutDates();
 
     // The polling timer's tick: refreshes the sharer line every 180 s and, when the side
     // file changed, takes in the changes of the others.
@@ -134,7 +135,8 @@ private:
         TakeInResult& operator=(const TakeInResult&) = delete;
     };
 
-    void Announce(const std::vector<DateChange>& changes, const SlotSet& touched);
+    // True when the design file was written.
+    bool Announce(const std::vector<DateChange>& changes, const SlotSet& touched);
     void TakeInChanges(std::vector<std::string>& lines, const SlotSet& excluded, bool withBaseYear,
                        TakeInResult& result);
     // Merges the touched slots with the design file's lines; the slots that changed.

@@ -23,6 +23,7 @@
 #include "app/window/toolpanel.h"
 #include "app/window/startdatepicker.h"
 #include "view/timetableview.h"
+#include "edit/framedrop.h"
 #include "model/codec.h"
 #include "model/settings.h"
 #include "support/testhost.h"
@@ -161,6 +162,41 @@ private slots:
         QVERIFY(f.dialogs.shown.empty());
         QVERIFY(ReadBytes(f.design) != before);
         QVERIFY(!f.window->Session().Modified());
+    }
+
+    void aSharedSaveKeepsWhatAnotherSharerSavedSinceTheLastPoll() {
+        EnvSettings settings = OpenNothing();
+        settings.Mnx_ShareMode = true;
+        Fixture f(settings);
+        f.window->Session().OpenFile(f.design.string(), true);
+        // A second instance, on another machine, shares the design and copies its frame.
+        FakeHost otherHost;
+        otherHost.name = "PC02";
+        otherHost.programFolder = f.folder / "other";
+        std::filesystem::create_directories(otherHost.programFolder);
+        SaveSettings(otherHost.programFolder / "Marovelantis.Env", settings, otherHost);
+        FakeDialogs otherDialogs;
+        FakeFileChooser otherFiles;
+        TfrmTimeTable_01 other(otherHost, otherDialogs, otherFiles, otherHost.programFolder / "Marovelantis.Env");
+        other.show();
+        other.MyTimer().stop();
+        other.Session().OpenFile(f.design.string(), true);
+        const FrameDrop copy{{2003, 7, 1}, "PC9-20030101000000-00001", GripKind::Body, true, {2003, 7, 2}, 1200, 1330,
+                             {}, {}};
+        QCOMPARE(CommitFrameDrop(other.Edit(), otherDialogs, other.Session().Ids(), copy), DropResult::Done);
+        auto frames = [&] {
+            const std::string bytes = ReadBytes(f.design);
+            std::size_t count = 0;
+            for (std::size_t at = bytes.find("Ci_Cid="); at != std::string::npos; at = bytes.find("Ci_Cid=", at + 1))
+                ++count;
+            return count;
+        };
+        QCOMPARE(frames(), std::size_t(2));
+        // The first instance has not polled; its save on closing takes the copy in.
+        f.window->Session().SetModified(true);
+        QVERIFY(f.window->close());
+        QCOMPARE(frames(), std::size_t(2));
+        other.Session().SetModified(false);
     }
 
     void openingAnotherDesignReleasesTheOneLeftAfterASave() {

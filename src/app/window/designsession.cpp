@@ -165,8 +165,14 @@ bool DesignSession::SaveCommand(bool silent) {
         mSettings.Path_Design = previousSetting;
         return false;
     }
-    // A failed write was reported by the design file; the edits stay marked unsaved.
-    if (!mDesign.SaveDesignFile(mDesign.Path(), true)) return false;
+    if (mSharing->Active()) {
+        // Others may have saved since the last poll: their changes are taken in under the
+        // side-file lock before the file is written, or this save would overwrite them.
+        if (!mSharing->SaveWithoutDates()) return false;
+    } else if (!mDesign.SaveDesignFile(mDesign.Path(), true)) {
+        // A failed write was reported by the design file; the edits stay marked unsaved.
+        return false;
+    }
     SetModified(false);
     if (mListener) mListener->DesignStateChanged();
     return true;
