@@ -15,9 +15,20 @@ int LastTime(const ViewLayout& layout) { return layout.Rows().empty() ? 0 : layo
 
 bool InsideGridX(const ViewLayout& layout, int x) { return x >= 0 && x < layout.GridWidth(); }
 
-// The time at y with y held inside the grid: a pointer above the grid gives its first time.
+// The time at y with y held inside the grid (a pointer above it gives its first time),
+// snapped down to the unit. The latest minute that the grid draws at or above y is taken:
+// a frame's edge is drawn at its time's pixel rounded down, and reading that pixel back
+// must give the same time, or a frame moved sideways would creep a unit earlier each time.
 int SnappedTime(const ViewLayout& layout, int y, int minuteUnit) {
-    return layout.TimeAtY(std::clamp(y, 0, layout.GridHeight()), minuteUnit);
+    y = std::clamp(y, 0, layout.GridHeight());
+    int time = layout.TimeAtY(y, 1);
+    for (int next = AddMinutes(time, 1); next % 100 != 0; next = AddMinutes(next, 1)) {
+        const std::optional<int> top = layout.YOfStart(next);
+        if (!top || *top > y) break;
+        time = next;
+    }
+    const int unit = std::max(1, minuteUnit);
+    return time / 100 * 100 + time % 100 / unit * unit;
 }
 
 }  // namespace
@@ -105,7 +116,16 @@ bool DragPreview::Recompute(int x, int y, const ViewLayout& layout, int minuteUn
         rect.top = top;
         rect.right = rect.left + width;
         rect.bottom = top + height;
-        start = SnappedTime(layout, top, minuteUnit);
+        // Moved sideways only (within the drag threshold up or down), it keeps its times:
+        // the grid's rows may be stretched for short frames, and their pixels read back
+        // would not give them again.
+        if (std::abs(y - mPressY) * 2 <= layout.Metrics().charWidth) {
+            rect.top = mSource.rect.top;
+            rect.bottom = mSource.rect.bottom;
+            start = mSource.start;
+        } else {
+            start = SnappedTime(layout, top, minuteUnit);
+        }
         end = AddMinutes(start, MinutesBetween(mSource.start, mSource.end));
         break;
     }

@@ -263,7 +263,9 @@ void EditController::ReleasePreview(const PointerEvent& event) {
         PreparePreview(GripKind::Body);
         return;
     }
-    SetMode(mModeBefore);
+    // A committed move or resize ends MoveCopy, also when it was chosen on purpose.
+    const bool committed = result == DropResult::Done;
+    SetMode(committed && mModeBefore == EditMode::MoveCopy ? EditMode::Normal : mModeBefore);
 }
 
 void EditController::LayoutSettled() {
@@ -292,6 +294,7 @@ void EditController::DoubleClick(const PointerEvent& event) {
 
 void EditController::Escape() {
     if (mOptions.packed) return;
+    if (mPressed) CancelDrag();
     if (mContext.Chosen().Count() > 0) {
         mContext.Chosen().Clear();
         mContext.Listener().ChosenChanged();
@@ -307,6 +310,26 @@ void EditController::Escape() {
         return;
     }
     SetMode(mModeBefore == EditMode::MoveCopy ? EditMode::Normal : mModeBefore);
+}
+
+void EditController::CancelDrag() {
+    // The rest of the drag is ignored; a field already moved keeps its place and its undo.
+    mPressed = false;
+    mShiftDrag.reset();
+    if (mFieldDrag && mFieldDrag->moved) FinishFieldMove(mContext, mFieldDrag->before);
+    mFieldDrag.reset();
+    if (mPreview.Active() && mPreview.Phase() > 0) {
+        if (mPreview.Edge() == EdgeState::Outside) mContext.Listener().ScrollDates(DateScroll::Stop);
+        HidePreview();
+    }
+    mContext.Listener().SetPointer(PointerShape::Default);
+}
+
+void EditController::ReturnToNormal() {
+    if (mPressed) CancelDrag();
+    mModeBefore = EditMode::Normal;
+    mCopy = false;
+    SetMode(EditMode::Normal);
 }
 
 void EditController::Reset() {

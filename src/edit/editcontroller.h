@@ -53,6 +53,8 @@ public:
     // The view was laid out again (after date scrolling, a reload): a release held back
     // while the dates scrolled is played now.
     void LayoutSettled();
+    // Undo and redo show what they restored in the Normal mode; a drag held meanwhile ends.
+    void ReturnToNormal();
     // The design or the view was replaced: every drag ends, the mode returns to Normal.
     void Reset();
 
@@ -74,6 +76,7 @@ private:
     };
 
     void SetMode(EditMode mode);
+    void CancelDrag();
     bool PreparePreview(GripKind grip);
     void HidePreview();
     void ReleasePreview(const PointerEvent& event);

@@ -56,9 +56,9 @@ bool BeyondDragThreshold(int pressX, int pressY, int x, int y, int charWidth) {
 }
 
 std::optional<TimeSpan> ExtendOnto(const TimeSpan& dragged, const TimeSpan& neighbour) {
-    // Frames that only touch (one ends where the other starts) do not overlap.
-    if (dragged.end <= neighbour.start) return TimeSpan{dragged.start, neighbour.start};
-    if (neighbour.end <= dragged.start) return TimeSpan{neighbour.end, dragged.end};
+    // One must end before the other starts: frames that already touch have nothing to stretch.
+    if (dragged.end < neighbour.start) return TimeSpan{dragged.start, neighbour.start};
+    if (neighbour.end < dragged.start) return TimeSpan{neighbour.end, dragged.end};
     return std::nullopt;
 }
 

@@ -46,7 +46,7 @@ struct TimeSpan {
 };
 // A Shift-drag of a frame dropped on another frame of its date stretches it up to that
 // neighbour: its end to the neighbour's start when the neighbour lies below, its start to
-// the neighbour's end when above. Nothing when the two overlap in time.
+// the neighbour's end when above. Nothing when the two overlap or touch.
 std::optional<TimeSpan> ExtendOnto(const TimeSpan& dragged, const TimeSpan& neighbour);
 
 struct FieldPlace {

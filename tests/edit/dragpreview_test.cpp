@@ -5,6 +5,7 @@
 
 #include "edit/viewfixture.h"
 #include "model/codec.h"
+#include "model/timeofday.h"
 
 namespace mv::test {
 namespace {
@@ -57,6 +58,20 @@ TEST_F(DragPreviewTest, FollowsThePointerSnappedAndInsideTheGrid) {
         Move(x, y);
         EXPECT_EQ(preview.Picture().start, c.start);
         EXPECT_EQ(preview.Picture().end, c.end);
+    }
+}
+
+TEST_F(DragPreviewTest, AFrameMovedSidewaysKeepsItsTimesWhateverItsPixels) {
+    for (int start : {955, 1007, 1133, 1359}) {
+        SCOPED_TRACE(start);
+        const std::string cid = "S" + std::to_string(start);
+        Frame(kJuly2, cid, start, AddMinutes(start, 30));
+        const FrameBox& box = Box(cid);
+        preview.Prepare({kJuly2, cid, box.rect, start, AddMinutes(start, 30), {}, GripKind::Body, false, {2003, 7, 1}});
+        unit = 1;
+        preview.Press(box.rect.left + 10, box.rect.top + 7, view.Layout(), unit);
+        Move(ColumnX({2003, 7, 4}) + 10, box.rect.top + 7);
+        EXPECT_EQ(preview.Picture().start, start);
     }
 }
 

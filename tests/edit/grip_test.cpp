@@ -61,7 +61,7 @@ TEST(Grip, ModesThresholdExtensionAndFieldBounds) {
     const TimeSpan dragged{900, 1000};
     EXPECT_EQ(ExtendOnto(dragged, {1130, 1200}), (TimeSpan{900, 1130})) << "a neighbour below";
     EXPECT_EQ(ExtendOnto(dragged, {700, 830}), (TimeSpan{830, 1000})) << "a neighbour above";
-    EXPECT_EQ(ExtendOnto(dragged, {1000, 1100}), (TimeSpan{900, 1000})) << "touching: nothing to stretch";
+    EXPECT_EQ(ExtendOnto(dragged, {1000, 1100}), std::nullopt) << "touching: nothing to stretch";
     EXPECT_EQ(ExtendOnto(dragged, {930, 1100}), std::nullopt) << "overlapping";
 
     EXPECT_EQ(ClampFieldPlace({-5, 12}, 100, 40, 30, 13), (FieldPlace{0, 12}));

@@ -543,6 +543,12 @@ private slots:
         QVERIFY(working.FrameOn(shown, "PC9-20030101000000-00001"));
         QVERIFY(!working.LineOf({2003, 7, 1}, "PC9-20030101000000-00001"));
         QVERIFY(f.window->Session().History().UndoCaption().find(Sjis("枠移動")) != std::string::npos);
+        // Undone, the frame is back on its date, and the view goes there to show it.
+        f.window->Mn_UndoClick();
+        QCOMPARE(f.window->Layout().Columns().front().date, (Date{2003, 6, 30}));
+        QVERIFY(working.FrameOn({2003, 7, 1}, "PC9-20030101000000-00001"));
+        QCOMPARE(f.window->Edit().Selection().Cid(), std::string("PC9-20030101000000-00001"));
+        QCOMPARE(f.window->Controller().Mode(), EditMode::Normal);
         f.window->Session().SetModified(false);
     }
 

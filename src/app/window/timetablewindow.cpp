@@ -493,12 +493,14 @@ void TfrmTimeTable_01::Mn_UndoClick() {
     if (IsBusy() || !mSession.History().CanUndo()) return;
     std::optional<BusyScope> busy;
     if (mSession.History().Entries().back().count > kLongStepLines) busy.emplace(*this);
+    mController->ReturnToNormal();
     UndoNewest(*mEdit);
 }
 
 void TfrmTimeTable_01::Mn_RedoClick() {
     if (IsBusy()) return;
     BusyScope busy(*this);
+    mController->ReturnToNormal();
     RedoNewest(*mEdit);
 }
 
@@ -510,16 +512,23 @@ void TfrmTimeTable_01::SettingsChanged() {
 }
 
 void TfrmTimeTable_01::ShowFrame(const Date& date, const std::string& cid, int start) {
+    // A date out of view is brought in, starting a day before it.
+    if (!mDesignView.Layout().ColumnIndexOfDate(date) && !mNavigation->DateTimerRunning())
+        mNavigation->SetStartDate(AddDays(date, -1));
     SelectionChanged();
     const std::optional<int> column = mDesignView.Layout().ColumnIndexOfDate(date);
     if (!column || *column >= static_cast<int>(mDesignView.Days().size())) return;
-    // A frame already in sight stays where the user is looking.
     const PixelRect visible = VisibleArea();
-    for (const FrameBox& box : mDesignView.Days()[*column])
-        if (box.frame && box.frame->Cid == cid && box.valid && box.rect.top >= visible.top &&
-            box.rect.top < visible.bottom)
-            return;
-    mView->ScrollToY(mDesignView.Layout().ScrollYForStart(start));
+    for (const FrameBox& box : mDesignView.Days()[*column]) {
+        if (!box.frame || box.frame->Cid != cid || !box.valid) continue;
+        // A frame already in sight stays where the user is looking.
+        if (box.rect.top < visible.top || box.rect.top >= visible.bottom)
+            mView->ScrollToY(mDesignView.Layout().ScrollYForStart(start));
+        return;
+    }
+    // The frame is gone (an undone creation): its hours are shown, with some before them.
+    const int hour = start / 100;
+    ScrollToRow((hour >= 7 ? hour - 6 : hour - 5) - kFirstHour);
 }
 
 void TfrmTimeTable_01::HistoryChanged() {

@@ -81,6 +81,7 @@ void TfrmTimeTable_01::PreviewChanged() {
     const DragPreview& preview = mController->Preview();
     if (!preview.Active()) {
         mMovePreview->HidePicture();
+        mPreviewFrame.reset();
         return;
     }
     const DragPreview::Source& source = preview.From();
