@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
+#include "edit/chosenmove.h"
 #include "edit/framecommands.h"
+#include "model/timeofday.h"
 
 namespace mv {
 
@@ -255,7 +257,15 @@ void EditController::ReleasePreview(const PointerEvent& event) {
         SetMode(mModeBefore);
         return;
     }
-    const DropResult result = CommitFrameDrop(mContext, mDialogs, mIds, release.drop);
+    const FrameDrop& drop = release.drop;
+    // A frame chosen with others takes them along.
+    const bool together = drop.grip == GripKind::Body && mContext.Chosen().Count() > 1 &&
+                          mContext.Chosen().Contains(drop.cid);
+    const DropResult result =
+        together ? MoveChosenFrames(mContext, mDialogs, mIds,
+                                    {drop.date, drop.cid, drop.targetDate,
+                                     MinutesBetween(mPreview.From().start, drop.start), drop.copy})
+                 : CommitFrameDrop(mContext, mDialogs, mIds, drop);
     mContext.Listener().PreviewChanged();
     if (result == DropResult::Done && release.drop.copy) {
         // Further copies can be dropped from the copy just made.

@@ -169,5 +169,35 @@ TEST_F(EditControllerTest, CtrlClickChoosesAndTheBackgroundScrollsThePicture) {
     EXPECT_EQ(pointer.scrolled[0], std::make_pair(10, 25));
 }
 
+TEST_F(EditControllerTest, ADraggedChosenFrameTakesTheOthersAlongInOneStep) {
+    Frame(kJuly3, "C", 2730, 2830);
+    const auto choose = [&](const std::string& cid) {
+        const FrameBox& box = Box(cid);
+        const PointerEvent click = At(box.rect.left + 20, box.rect.top + 30, false, true);
+        controller.MouseDown(click);
+        controller.MouseUp(click);
+    };
+    choose("A");
+    choose("C");
+    ASSERT_EQ(pointerContext.Chosen().Count(), 2u);
+    // A goes a day on and an hour later; C follows, pushed back to end at the grid's end.
+    const auto [x, y] = BodyGrip("A");
+    Drag(x, y, ColumnX(kJuly3) + 20, Y(1000) + 8);
+    ASSERT_TRUE(working.FrameOn(kJuly3, "A"));
+    EXPECT_EQ(working.FrameOn(kJuly3, "A")->STime, 1000);
+    const TCInf* c = working.FrameOn({2003, 7, 4}, "C");
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->STime, 2800);
+    EXPECT_EQ(c->ETime, 2900);
+    EXPECT_TRUE(pointerContext.Chosen().Contains("C"));
+    EXPECT_EQ(pointerContext.Chosen().Entries().back().date, (Date{2003, 7, 4}));
+    EXPECT_NE(history.UndoCaption().find(Sjis("複数枠の移動")), std::string::npos);
+
+    EXPECT_TRUE(UndoNewest(pointerContext));
+    EXPECT_EQ(working.FrameOn(kJuly2, "A")->STime, 900);
+    EXPECT_EQ(working.FrameOn(kJuly3, "C")->STime, 2730);
+    EXPECT_FALSE(working.FrameOn({2003, 7, 4}, "C"));
+}
+
 }  // namespace
 }  // namespace mv::test
