@@ -331,6 +331,8 @@ void EditController::CancelDrag() {
     if (mPreview.Active() && mPreview.Phase() > 0) {
         if (mPreview.Edge() == EdgeState::Outside) mContext.Listener().ScrollDates(DateScroll::Stop);
         HidePreview();
+        // MoveCopy taken only for this drag ends with it.
+        if (mMode == EditMode::MoveCopy && mModeBefore != EditMode::MoveCopy) SetMode(mModeBefore);
     }
     mContext.Listener().SetPointer(PointerShape::Default);
 }

@@ -130,6 +130,18 @@ TEST_F(EditControllerTest, DoubleClicksCycleTheModesAndEscGoesBack) {
     EXPECT_FALSE(controller.Preview().Active());
     controller.Escape();
     EXPECT_EQ(controller.Mode(), EditMode::Normal);
+
+    // Esc while a drag is held drops it: nothing moves, and the rest of the drag is ignored.
+    const std::string before = LineOfFrame(kJuly2, "A");
+    const auto [x, y] = BodyGrip("A");
+    controller.MouseDown(At(x, y));
+    controller.MouseMove(At(x, y + 40));
+    controller.Escape();
+    EXPECT_EQ(controller.Mode(), EditMode::Normal);
+    controller.MouseMove(At(x, y + 80));
+    controller.MouseUp(At(x, y + 80));
+    EXPECT_EQ(LineOfFrame(kJuly2, "A"), before);
+    EXPECT_TRUE(pointer.scrolled.empty());
 }
 
 TEST_F(EditControllerTest, ShiftDragStretchesOntoANeighbourOfTheSameDateOnly) {

@@ -6,11 +6,6 @@
 
 namespace mv {
 
-namespace {
-constexpr int kCopyColour = 0x008000;    // 0x00BBGGRR
-constexpr int kChosenColour = 0x800000;  // navy
-}  // namespace
-
 MovePreview::MovePreview(QWidget* picture) : QWidget(picture), mTimeLabel(new QLabel(picture)) {
     setObjectName(QStringLiteral("pnlMove"));
     mTimeLabel->setObjectName(QStringLiteral("pnlMoveHM"));
@@ -31,8 +26,6 @@ void MovePreview::ShowPicture(const PreviewPicture& picture, const TCInf& frame,
     const QSize size(std::max(1, rect.Width() + 1), std::max(1, rect.Height() + 1));
     if (mImage.size() != size) mImage = QImage(size, QImage::Format_RGB32);
     TCInf shown = frame;
-    if (copy) shown.WakuBC = kCopyColour;
-    else if (chosen) shown.WakuBC = kChosenColour;
     shown.STime = picture.start;
     shown.ETime = picture.end;
     shown.KeptSTime = shown.KeptETime = 0;
@@ -45,7 +38,11 @@ void MovePreview::ShowPicture(const PreviewPicture& picture, const TCInf& frame,
     PaintOptions plain = options;
     plain.timeDisplay = false;
     plain.selected = nullptr;
-    plain.multiSelection = nullptr;
+    // A copy is drawn green and a chosen frame navy, both with light text, as the renderer
+    // draws chosen frames.
+    const std::vector<const TCInf*> marked{&shown};
+    plain.multiSelection = copy || chosen ? &marked : nullptr;
+    plain.copyInProgress = copy;
     std::vector<DayBoxes> none;
     {
         QPainter painter(&mImage);
