@@ -1,10 +1,15 @@
 #pragma once
-// Commands on one frame that the pointer ends with: stretching a frame up to its
-// neighbour (the Shift-drag), and the record of a field dragged inside its frame.
+// Commands on one frame: create, delete, connect to a neighbour, add and delete title
+// fields, stretch onto a neighbour (the Shift-drag), the record of a field dragged inside
+// its frame; and the deletion of the chosen frames. Each records its undo entry, changes
+// the frame through the working set and reports its date.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "edit/editcontext.h"
+#include "edit/framerules.h"
 
 namespace mv {
 
@@ -16,5 +21,33 @@ bool ExtendFrameOnto(EditContext& context, const Date& date, const std::string& 
 // A field was dragged inside the frame: records the frame as it was (`before`, taken when
 // the drag began) for undo and reports the date.
 void FinishFieldMove(EditContext& context, const FrameSnapshot& before);
+
+class Dialogs;
+class FrameIdSource;
+
+// A new frame on a date with these times and one blank title field; with `sideBySide` (the
+// date's frames in their new order, "" for the new one) it is placed across the whole
+// column in that order. Selected; its Ci_Cid is returned.
+std::string CreateFrame(EditContext& context, FrameIdSource& ids, const Date& date, const TimeSpan& times,
+                        const std::vector<std::string>& sideBySide = {});
+
+// Asks, then deletes the frame. False when cancelled or the frame is gone.
+bool DeleteFrame(EditContext& context, Dialogs& dialogs, const Date& date, const std::string& cid);
+
+// Connects the frame to its nearest neighbour among `candidates` (the date's frames beside
+// it). Without one, the message and false.
+bool ConnectFrame(EditContext& context, Dialogs& dialogs, const Date& date, const std::string& cid,
+                  const std::vector<TimeSpan>& candidates, ConnectWay way);
+
+// Adds a title field with the text (two blanks when it is blank), or a time field ("[time]"),
+// and selects it. `record` false: no undo entry of its own (the frame's creation covers it).
+bool AddTitleField(EditContext& context, const Date& date, const std::string& cid, const std::string& text,
+                   bool timeField, bool record = true);
+// Asks, then deletes the field; the selected field stays at its index, or the last one.
+bool DeleteTitleField(EditContext& context, Dialogs& dialogs, const Date& date, const std::string& cid, int field);
+
+// Asks, then deletes every chosen frame in one undo step and lets them go. False when
+// cancelled or none was there.
+bool DeleteChosenFrames(EditContext& context, Dialogs& dialogs);
 
 }  // namespace mv
