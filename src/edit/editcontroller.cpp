@@ -1,5 +1,6 @@
 #include "edit/editcontroller.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "edit/chosenmove.h"
@@ -83,7 +84,8 @@ void EditController::HidePreview() {
 
 void EditController::MouseDown(const PointerEvent& event) {
     if (mOptions.busy) return;
-    mPressed = true;
+    // Only the left button drags; a right press opens the popup menu, which takes its release.
+    mPressed = event.button == PointerButton::Left;
     mPressX = event.x;
     mPressY = event.y;
     const ViewLayout& layout = mView.Layout();
@@ -320,6 +322,98 @@ void EditController::Escape() {
         return;
     }
     SetMode(mModeBefore == EditMode::MoveCopy ? EditMode::Normal : mModeBefore);
+}
+
+void EditController::CreateAtPress(bool onTheHour) {
+    const ViewLayout& layout = mView.Layout();
+    const int column = layout.ColumnAtX(mPressX);
+    const int row = RowAtY(layout, mPressY);
+    if (row < 0 || column >= static_cast<int>(mView.Days().size())) return;
+    const RowCell& cell = layout.Rows()[row];
+    const int first = layout.Rows().front().startTime, last = layout.Rows().back().endTime;
+    const FrameBox* hit =
+        mPressedOnFrame ? mView.FrameAt(mPressX, mPressY, mContext.Selection().Frame(mContext.Working())) : nullptr;
+    TimeSpan times;
+    if (onTheHour) {
+        times = {cell.startTime, cell.endTime == 0 ? AddMinutes(cell.startTime, 60) : cell.endTime};
+    } else if (hit) {
+        times = {hit->frame->StoredSTime(), hit->frame->StoredETime()};
+    } else {
+        std::vector<GapNeighbour> neighbours;
+        for (const FrameBox& box : mView.Days()[column])
+            if (box.valid)
+                neighbours.push_back({{box.start, box.end}, box.rect.top, box.rect.bottom,
+                                      box.rect.left <= mPressX && mPressX <= box.rect.right});
+        times = NewFrameTimes(neighbours, mPressY, cell.startTime, cell.endTime, !mOptions.freePlacement, first, last);
+    }
+    times.start = std::clamp(times.start, first, last);
+    times.end = std::clamp(times.end, first, last);
+    // Under automatic placement the new frame takes its place beside the others from the
+    // press: before a pressed frame when pressed in its left half.
+    std::vector<std::string> order;
+    if (!mOptions.freePlacement) {
+        std::vector<SideBySideBox> others;
+        for (const FrameBox& box : mView.Days()[column])
+            if (box.valid) others.push_back({box.frame->Cid, box.rect.left, box.rect.right, {box.start, box.end}, false});
+        int key = mPressX;
+        if (hit) key = mPressX < (hit->rect.left + hit->rect.right) / 2 ? hit->rect.left - 1 : hit->rect.left + 1;
+        order = SideBySideOrder(others, key, times, false, layout.Metrics().charWidth);
+    }
+    CreateFrame(mContext, mIds, layout.Columns()[column].date, times, order);
+    EnterMoveCopy(false, false);
+}
+
+void EditController::DeleteKey() {
+    if (mOptions.packed) return;
+    const EditSelection& selection = mContext.Selection();
+    if (mContext.Chosen().Count() > 0 || selection.Field(mContext.Working()) < 0) DeleteSelectedFrame();
+    else DeleteSelectedField();
+}
+
+void EditController::DeleteSelectedFrame() {
+    const EditSelection& selection = mContext.Selection();
+    if (mContext.Chosen().Count() > 1 && mContext.Chosen().Contains(selection.Cid())) {
+        DeleteChosenFrames(mContext, mDialogs);
+        return;
+    }
+    if (selection.Empty()) return;
+    if (mPreview.Active()) HidePreview();
+    DeleteFrame(mContext, mDialogs, selection.SelectedDate(), selection.Cid());
+}
+
+void EditController::DeleteSelectedField() {
+    const EditSelection& selection = mContext.Selection();
+    const int field = selection.Field(mContext.Working());
+    if (field >= 0) DeleteTitleField(mContext, mDialogs, selection.SelectedDate(), selection.Cid(), field);
+}
+
+void EditController::ToggleSelectedChosen() {
+    const EditSelection& selection = mContext.Selection();
+    if (selection.Empty()) return;
+    mContext.Chosen().Toggle(selection.Cid(), selection.SelectedDate());
+    mContext.Listener().ChosenChanged();
+}
+
+void EditController::ConnectSelected(ConnectWay way) {
+    const FrameBox* box = SelectedBox();
+    if (!box) return;
+    // The frames beside it: one's left or right edge within the other's width.
+    std::vector<TimeSpan> candidates;
+    const std::optional<int> column = mView.Layout().ColumnIndexOfDate(mContext.Selection().SelectedDate());
+    for (const FrameBox& other : mView.Days()[*column]) {
+        if (&other == box || !other.valid) continue;
+        const PixelRect& a = box->rect;
+        const PixelRect& b = other.rect;
+        const bool beside = (b.left >= a.left && b.left <= a.right) || (b.right >= a.left && b.right <= a.right) ||
+                            (a.left >= b.left && a.left <= b.right) || (a.right >= b.left && a.right <= b.right);
+        if (beside) candidates.push_back({other.frame->StoredSTime(), other.frame->StoredETime()});
+    }
+    ConnectFrame(mContext, mDialogs, mContext.Selection().SelectedDate(), mContext.Selection().Cid(), candidates, way);
+}
+
+void EditController::AddFieldToSelected(bool timeField) {
+    const EditSelection& selection = mContext.Selection();
+    if (!selection.Empty()) AddTitleField(mContext, selection.SelectedDate(), selection.Cid(), "", timeField);
 }
 
 void EditController::CancelDrag() {

@@ -11,6 +11,7 @@
 
 #include "edit/dragpreview.h"
 #include "edit/editcontext.h"
+#include "edit/framerules.h"
 #include "view/geometry/designview.h"
 
 namespace mv {
@@ -53,6 +54,21 @@ public:
     // The view was laid out again (after date scrolling, a reload): a release held back
     // while the dates scrolled is played now.
     void LayoutSettled();
+    // The frame commands of the popup menu and the keys, on the frame the last press chose
+    // (and the press point). Each does nothing without what it needs.
+    bool PressedOnFrame() const { return mPressedOnFrame; }
+    // A new frame at the press: the pressed frame's times, or the gap around the press
+    // (the pressed hour row's own times with `onTheHour`); then MoveCopy to drag it.
+    void CreateAtPress(bool onTheHour);
+    // Delete: the chosen frames when the selected one is among several chosen, else the
+    // selected frame, or its selected field when one is selected and nothing is chosen.
+    void DeleteKey();
+    void DeleteSelectedFrame();
+    void DeleteSelectedField();
+    void ToggleSelectedChosen();
+    void ConnectSelected(ConnectWay way);
+    void AddFieldToSelected(bool timeField);
+
     // Undo and redo show what they restored in the Normal mode; a drag held meanwhile ends.
     void ReturnToNormal();
     // The design or the view was replaced: every drag ends, the mode returns to Normal.

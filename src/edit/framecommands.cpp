@@ -72,7 +72,7 @@ std::string CreateFrame(EditContext& context, FrameIdSource& ids, const Date& da
     return cid;
 }
 
-bool DeleteFrame(EditContext& context, Dialogs& dialogs, const Date& date, const std::string& cid) {
+bool DeleteFrame(EditContext& context, Dialogs& dialogs, Date date, std::string cid) {
     WorkingSet& working = context.Working();
     const std::unique_ptr<TCInf> frame = ParsedFrame(working, date, cid);
     if (!frame) return false;

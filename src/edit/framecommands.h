@@ -31,8 +31,9 @@ class FrameIdSource;
 std::string CreateFrame(EditContext& context, FrameIdSource& ids, const Date& date, const TimeSpan& times,
                         const std::vector<std::string>& sideBySide = {});
 
-// Asks, then deletes the frame. False when cancelled or the frame is gone.
-bool DeleteFrame(EditContext& context, Dialogs& dialogs, const Date& date, const std::string& cid);
+// Asks, then deletes the frame. False when cancelled or the frame is gone. The frame is
+// named by value: it is usually the selection, which the deletion clears.
+bool DeleteFrame(EditContext& context, Dialogs& dialogs, Date date, std::string cid);
 
 // Connects the frame to its nearest neighbour among `candidates` (the date's frames beside
 // it). Without one, the message and false.

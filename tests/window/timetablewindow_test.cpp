@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include <QUrl>
 
 #include "app/window/timetablewindow.h"
+#include "edit/widgets/framemenu.h"
 #include "app/window/toolpanel.h"
 #include "app/window/startdatepicker.h"
 #include "view/timetableview.h"
@@ -549,6 +551,34 @@ private slots:
         QVERIFY(working.FrameOn({2003, 7, 1}, "PC9-20030101000000-00001"));
         QCOMPARE(f.window->Edit().Selection().Cid(), std::string("PC9-20030101000000-00001"));
         QCOMPARE(f.window->Controller().Mode(), EditMode::Normal);
+        f.window->Session().SetModified(false);
+    }
+
+    void theFrameMenuCreatesOnAPressedFrameAndDeleteTakesItAway() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        QWidget* picture = f.window->View()->Pic();
+        const FrameBox& box = f.window->Boxes().at(0).at(0);
+        const QPoint inside(box.rect.left + 10, box.rect.top + 30);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(inside), picture->mapToGlobal(QPointF(inside)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &press);
+        f.window->Menu().Refresh();
+        QMenu* menu = f.window->Menu().Menu();
+        auto item = [&](const char* name) { return menu->findChild<QAction*>(QString::fromLatin1(name)); };
+        QVERIFY(item("Pm_WakuDel")->isEnabled());
+        QVERIFY(!item("Pm_TitleDel")->isEnabled());
+        item("Pm_WakuNew")->trigger();
+        QCOMPARE(f.window->Boxes().at(0).size(), std::size_t(2));
+        QCOMPARE(f.window->Controller().Mode(), EditMode::MoveCopy);
+        QApplication::setActiveWindow(f.window.get());
+        QTest::keyClick(f.window.get(), Qt::Key_Delete);
+        QCOMPARE(f.window->Boxes().at(0).size(), std::size_t(1));
+        QVERIFY(f.dialogs.shown.back().text.find("09:30 ～ 11:00") != std::string::npos);
+        // The frame left is the original, and pressing it again finds it.
+        SendMouse(picture, QEvent::MouseButtonPress, inside, Qt::LeftButton);
+        SendMouse(picture, QEvent::MouseButtonRelease, inside, Qt::NoButton);
+        QCOMPARE(f.window->Edit().Selection().Cid(), std::string("PC9-20030101000000-00001"));
         f.window->Session().SetModified(false);
     }
 

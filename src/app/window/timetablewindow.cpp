@@ -21,6 +21,7 @@
 
 #include "app/window/datestrip.h"
 #include "app/window/picturepointer.h"
+#include "edit/widgets/framemenu.h"
 #include "edit/widgets/movepreview.h"
 #include "app/window/toolpanel.h"
 #include "edit/undocommands.h"
@@ -104,6 +105,17 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     new PicturePointer(*mView->Pic(), *mController, [this] { UpdatePointerOptions(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { EscapePressed(); });
+    auto* remove = new QShortcut(QKeySequence(Qt::Key_Delete), this);
+    connect(remove, &QShortcut::activated, this, [this] {
+        UpdatePointerOptions();
+        if (!IsBusy()) mController->DeleteKey();
+    });
+    mFrameMenu = new FrameMenu(this, *mController, *mEdit, [this] { SetEditKind(0); });
+    mView->Pic()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mView->Pic(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        UpdatePointerOptions();
+        if (!IsBusy()) mFrameMenu->Popup(mView->Pic()->mapToGlobal(at));
+    });
     QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(screen.width() * 2 / 3, screen.height() * 2 / 3);
     SelectListsFromState();

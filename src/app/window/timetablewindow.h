@@ -83,6 +83,7 @@ public:
     void PressedAt(int column, int row) override;
     void Progress(int done, int total) override;
     EditController& Controller() { return *mController; }
+    class FrameMenu& Menu() { return *mFrameMenu; }
     // Esc.
     void EscapePressed();
 
@@ -134,6 +135,7 @@ private:
     std::unique_ptr<EditContext> mEdit;
     std::unique_ptr<EditController> mController;
     class MovePreview* mMovePreview = nullptr;
+    class FrameMenu* mFrameMenu = nullptr;
     std::vector<const TCInf*> mChosenFrames;   // what the renderer draws as chosen
     std::vector<MultiSelection::Entry> mDrawnChosen;
     std::string mDrawnSelectionCid;
