@@ -152,6 +152,21 @@ bool DeleteTitleField(EditContext& context, Dialogs& dialogs, const Date& date, 
     return true;
 }
 
+bool EditFieldText(EditContext& context, const Date& date, const std::string& cid, int field, const std::string& text,
+                   const FrameSnapshot& before) {
+    WorkingSet& working = context.Working();
+    const std::unique_ptr<TCInf> now = ParsedFrame(working, date, cid);
+    if (!now || field < 0 || field >= static_cast<int>(now->Fields.size()) || now->Fields[field].FID == kTimeFieldId)
+        return false;
+    ChangeFrame(working, date, cid, [&](TCInf& frame) {
+        frame.Fields[field].FTextStr = text;
+        frame.Title = DeriveTitle(frame);
+    });
+    context.History().RecordFrame(HistoryKind::TitleEdit, before);
+    context.FinishEdit({date}, Sjis("タイトル編集"));
+    return true;
+}
+
 bool DeleteChosenFrames(EditContext& context, Dialogs& dialogs) {
     WorkingSet& working = context.Working();
     const TCInf* selected = context.Selection().Frame(working);

@@ -47,6 +47,12 @@ bool AddTitleField(EditContext& context, const Date& date, const std::string& ci
 // Asks, then deletes the field; the selected field stays at its index, or the last one.
 bool DeleteTitleField(EditContext& context, Dialogs& dialogs, const Date& date, const std::string& cid, int field);
 
+// Sets a title field's text, recorded as one title edit from `before` (the frame as the
+// editing began; the in-place editor stores its text as it is typed). False when the field
+// is gone or is the time field.
+bool EditFieldText(EditContext& context, const Date& date, const std::string& cid, int field, const std::string& text,
+                   const FrameSnapshot& before);
+
 // Asks, then deletes every chosen frame in one undo step and lets them go. False when
 // cancelled or none was there.
 bool DeleteChosenFrames(EditContext& context, Dialogs& dialogs);

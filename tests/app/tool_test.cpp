@@ -305,5 +305,52 @@ TEST_F(ToolTest, EditRunsAScriptOfMovesResizesCopiesAndUndo) {
     }
 }
 
+TEST_F(ToolTest, EditRunsTheFrameAndSelectionCommands) {
+    const std::string week = Copy("week.MVF", "week.MVF");
+    const std::string out = (work / "edited.MVF").string();
+    // Each step and the frames of 07/01 to 07/04 afterwards (start, end, title, field count).
+    struct Step {
+        const char* script;
+        const char* frames;
+    };
+    const std::vector<Step> steps = {
+        {"new 2003/07/02 15:20\n", "07/01 09:30 10:15 朝のニュース 2|07/01 10:00 11:00 ソフト紹介 2|"
+                                   "07/01 24:30 25:30 深夜放送 1|07/02 13:00 14:00  0|07/02 14:00 16:00  1|"
+                                   "07/03 19:00 21:00 歌番組 2|"},
+        {"new-on 2003/07/03@19:00\ntitle-add 2003/07/03@19:00 夜の 特集\n"
+         "title-edit 2003/07/03@19:00 2 夕方の特集\ntime-add 2003/07/03@19:00\n",
+         "07/01 09:30 10:15 朝のニュース 2|07/01 10:00 11:00 ソフト紹介 2|07/01 24:30 25:30 深夜放送 1|"
+         "07/02 13:00 14:00  0|07/03 19:00 21:00 夕方の特集 4|07/03 19:00 21:00  1|"},
+        {"connect 2003/07/01@24:30 up-move\nconnect 2003/07/01@09:30 down\n",
+         "07/01 09:30 11:00 朝のニュース 2|07/01 10:00 11:00 ソフト紹介 2|07/01 11:00 12:00 深夜放送 1|"
+         "07/02 13:00 14:00  0|07/03 19:00 21:00 歌番組 2|"},
+        {"select 2003/07/01@09:30\nselect 2003/07/03@19:00\nmove-selection 2003/07/01@09:30 2003/07/02 10:00\n",
+         "07/01 10:00 11:00 ソフト紹介 2|07/01 24:30 25:30 深夜放送 1|07/02 13:00 14:00  0|"
+         "07/02 10:00 10:45 朝のニュース 2|07/04 19:30 21:30 歌番組 2|"},
+        {"select 2003/07/01@10:00\nselect 2003/07/02@13:00\ndelete-selection\ndelete 2003/07/01@24:30\n"
+         "undo\nundo\n",  // frames brought back go to the end of their date's lines
+         "07/01 09:30 10:15 朝のニュース 2|07/01 24:30 25:30 深夜放送 1|07/01 10:00 11:00 ソフト紹介 2|"
+         "07/02 13:00 14:00  0|07/03 19:00 21:00 歌番組 2|"},
+    };
+    for (const Step& step : steps) {
+        WriteBytes(work / "script.txt", step.script);
+        ASSERT_EQ(Run({"edit", week, out, (work / "script.txt").string()}), 0) << step.script << err;
+        ASSERT_EQ(Run({"frames", out, "--from", "2003/07/01", "--to", "2003/07/04"}), 0) << err;
+        std::string frames;
+        for (const std::string& line : SplitLines(this->out)) {
+            std::vector<std::string> cells;
+            std::size_t from = 0;
+            for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+                cells.push_back(line.substr(from, tab - from));
+            cells.push_back(line.substr(from));
+            frames += cells[0].substr(5) + " " + cells[1] + " " + cells[2] + " " + cells[4] + " " + cells[5] + "|";
+        }
+        EXPECT_EQ(frames, step.frames) << step.script;
+    }
+    WriteBytes(work / "script.txt", "connect 2003/07/01@10:00 up\n");
+    EXPECT_EQ(Run({"edit", week, out, (work / "script.txt").string()}), 1);
+    EXPECT_NE(err.find("script.txt:1: 隣接できる枠がありません。"), std::string::npos) << err;
+}
+
 }  // namespace
 }  // namespace mv

@@ -129,6 +129,7 @@ void EditScript::Run(const std::string& line) {
             mShared->SaveWithoutDates();
         return;
     }
+    if (RunFrameCommand(w, line)) return;
     if (verb == "history" && w.size() == 1) {
         std::cout << ToUtf8(mHistory.UndoCaption()) << '\n';
         return;

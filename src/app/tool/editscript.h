@@ -87,6 +87,10 @@ private:
     Named FrameOf(const std::string& name);
     void Drop(const std::string& name, GripKind grip, bool copy, const std::string& date, const std::string& first,
               const std::string& second);
+    // The frame and selection commands; false when the line is none of them.
+    bool RunFrameCommand(const std::vector<std::string>& words, const std::string& line);
+    // The times of a date's frames but one, as stored.
+    std::vector<TimeSpan> TimesOn(const Date& date, const std::string& except);
     void MinuteStep(const std::string& text);
     void Year(const std::string& text);
 

@@ -1,0 +1,119 @@
+// The edit script's frame commands: create, delete, connect, title fields, the chosen
+// frames and their moves, copies and deletion.
+
+#include "app/tool/editscript.h"
+
+#include "edit/chosenmove.h"
+#include "edit/framecommands.h"
+#include "model/codec.h"
+#include "model/dayslot.h"
+#include "model/keyvalueline.h"
+#include "model/timeofday.h"
+
+namespace mv {
+
+namespace {
+
+// What follows the first `words` words of a line: a title's text, blanks inside kept.
+std::string RestOfLine(const std::string& line, int words) {
+    std::size_t at = 0;
+    for (int i = 0; i < words; ++i) {
+        at = line.find_first_not_of(" \t", at);
+        at = line.find_first_of(" \t", at);
+        if (at == std::string::npos) return {};
+    }
+    const std::size_t first = line.find_first_not_of(" \t", at);
+    return first == std::string::npos ? std::string() : line.substr(first);
+}
+
+}  // namespace
+
+std::vector<TimeSpan> EditScript::TimesOn(const Date& date, const std::string& except) {
+    std::vector<TimeSpan> times;
+    for (const std::string& line : mDesign.Store().Slot(SlotOfDate(date))) {
+        ParsedRecord parsed = ParseRecordLine(line, mContext);
+        if (parsed.kind == ParsedRecord::Kind::Frame && parsed.frame->CDate == date && parsed.frame->Cid != except)
+            times.push_back({parsed.frame->StoredSTime(), parsed.frame->StoredETime()});
+    }
+    return times;
+}
+
+bool EditScript::RunFrameCommand(const std::vector<std::string>& w, const std::string& line) {
+    const std::string& verb = w[0];
+    const std::size_t n = w.size();
+    mDialogs.messages.clear();
+    auto done = [&](bool ok) {
+        if (!ok) Fail(mDialogs.messages.empty() ? std::string("not done") : mDialogs.messages.back());
+        return true;
+    };
+    if (verb == "new" && n == 3) {
+        // A press on empty space at that time: the gap between the frames around it.
+        const Date date = DateOf(w[1]);
+        const int at = TimeOf(w[2]);
+        std::vector<GapNeighbour> column;
+        for (const TimeSpan& span : TimesOn(date, {}))
+            column.push_back({span, ToMinutes(span.start), ToMinutes(span.end), true});
+        const int hour = at / 100 * 100;
+        CreateFrame(*mEdit, mIds, date,
+                    NewFrameTimes(column, ToMinutes(at), hour, hour + 100, false, kDayStart, kDayEnd));
+        return true;
+    }
+    if (verb == "new-on" && n == 2) {
+        const Named frame = FrameOf(w[1]);
+        CreateFrame(*mEdit, mIds, frame.date, {frame.start, frame.end});
+        return true;
+    }
+    if (verb == "delete" && n == 2) {
+        const Named frame = FrameOf(w[1]);
+        return done(DeleteFrame(*mEdit, mDialogs, frame.date, frame.cid));
+    }
+    if (verb == "connect" && n == 3) {
+        const Named frame = FrameOf(w[1]);
+        const std::vector<std::pair<const char*, ConnectWay>> ways = {
+            {"up", ConnectWay::Up}, {"up-move", ConnectWay::UpMove}, {"down", ConnectWay::Down},
+            {"down-move", ConnectWay::DownMove}};
+        for (const auto& [word, way] : ways)
+            if (w[2] == word) return done(ConnectFrame(*mEdit, mDialogs, frame.date, frame.cid, TimesOn(frame.date, frame.cid), way));
+        Fail("connect goes up, up-move, down or down-move, not " + w[2]);
+    }
+    if ((verb == "title-add" && n >= 3) || (verb == "time-add" && n == 2)) {
+        const Named frame = FrameOf(w[1]);
+        return done(AddTitleField(*mEdit, frame.date, frame.cid, FromUtf8(RestOfLine(line, 2)), verb == "time-add"));
+    }
+    if ((verb == "title-delete" && n == 3) || (verb == "title-edit" && n >= 3)) {
+        const Named frame = FrameOf(w[1]);
+        const std::optional<int> number = ParseInt(w[2]);
+        const std::optional<std::string> current = mWorking->LineOf(frame.date, frame.cid);
+        ParsedRecord parsed = ParseRecordLine(*current, mContext);
+        if (!number || *number < 1 || *number > static_cast<int>(parsed.frame->Fields.size()))
+            Fail("the frame has no field " + w[2]);
+        if (verb == "title-delete") return done(DeleteTitleField(*mEdit, mDialogs, frame.date, frame.cid, *number - 1));
+        const FrameSnapshot before = SnapshotOf(*parsed.frame, mDesign.Modified());
+        if (!EditFieldText(*mEdit, frame.date, frame.cid, *number - 1, FromUtf8(RestOfLine(line, 3)), before))
+            Fail("field " + w[2] + " is the time field");
+        return true;
+    }
+    if (verb == "select" && n == 2) {
+        const Named frame = FrameOf(w[1]);
+        mEdit->Chosen().Toggle(frame.cid, frame.date);
+        return true;
+    }
+    if (verb == "clear-selection" && n == 1) {
+        mEdit->Chosen().Clear();
+        return true;
+    }
+    if ((verb == "move-selection" || verb == "copy-selection") && n == 4) {
+        const Named frame = FrameOf(w[1]);
+        if (!mEdit->Chosen().Contains(frame.cid)) Fail("the frame is not selected: " + w[1]);
+        const ChosenMove move{frame.date, frame.cid, DateOf(w[2]), MinutesBetween(frame.start, TimeOf(w[3])),
+                              verb == "copy-selection"};
+        return done(MoveChosenFrames(*mEdit, mDialogs, mIds, move) == DropResult::Done);
+    }
+    if (verb == "delete-selection" && n == 1) {
+        if (mEdit->Chosen().Count() == 0) Fail("nothing is selected");
+        return done(DeleteChosenFrames(*mEdit, mDialogs));
+    }
+    return false;
+}
+
+}  // namespace mv
