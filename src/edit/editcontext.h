@@ -46,6 +46,8 @@ public:
     // Step the shown dates one day a tick back or forward while a drag is held at the
     // picture's edge, or stop.
     virtual void ScrollDates(DateScroll /*direction*/) {}
+    // Open the in-place editor on a title field of a frame.
+    virtual void EditFieldInPlace(const Date& /*date*/, const std::string& /*cid*/, int /*field*/) {}
     // A long step has done `done` of `total` lines; (0, 0) when it has ended.
     virtual void Progress(int /*done*/, int /*total*/) {}
     // The pressed column's date header and cell are shown as pressed.

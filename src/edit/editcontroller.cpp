@@ -294,7 +294,11 @@ void EditController::DoubleClick(const PointerEvent& event) {
     if (mOptions.busy) return;
     const FrameBox* hit = mView.FrameAt(event.x, event.y, mContext.Selection().Frame(mContext.Working()));
     if (mOptions.packed) return;  // the property window opens here once it exists
-    if (mMode == EditMode::FieldEdit && hit && mContext.Selection().Field(mContext.Working()) >= 0) return;
+    if (mMode == EditMode::FieldEdit && hit && mContext.Selection().Field(mContext.Working()) >= 0) {
+        const EditSelection& selection = mContext.Selection();
+        mContext.Listener().EditFieldInPlace(selection.SelectedDate(), selection.Cid(), selection.Field(mContext.Working()));
+        return;
+    }
     if (mContext.Selection().Empty()) return;
     const EditMode next = NextModeOnDoubleClick(mMode);
     if (next == EditMode::MoveCopy) {

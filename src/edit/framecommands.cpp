@@ -152,18 +152,32 @@ bool DeleteTitleField(EditContext& context, Dialogs& dialogs, const Date& date, 
     return true;
 }
 
-bool EditFieldText(EditContext& context, const Date& date, const std::string& cid, int field, const std::string& text,
-                   const FrameSnapshot& before) {
+bool StoreFieldText(EditContext& context, const Date& date, const std::string& cid, int field, const std::string& text) {
     WorkingSet& working = context.Working();
     const std::unique_ptr<TCInf> now = ParsedFrame(working, date, cid);
     if (!now || field < 0 || field >= static_cast<int>(now->Fields.size()) || now->Fields[field].FID == kTimeFieldId)
         return false;
+    if (now->Fields[field].FTextStr == text) return true;
     ChangeFrame(working, date, cid, [&](TCInf& frame) {
         frame.Fields[field].FTextStr = text;
         frame.Title = DeriveTitle(frame);
     });
+    context.Design().SetModified(true);
+    context.Listener().FrameRedraw(date, cid);
+    return true;
+}
+
+void FinishFieldText(EditContext& context, const FrameSnapshot& before) {
+    const std::optional<std::string> now = context.Working().LineOf(before.date, before.key);
+    if (!now || *now == before.line) return;
     context.History().RecordFrame(HistoryKind::TitleEdit, before);
-    context.FinishEdit({date}, Sjis("タイトル編集"));
+    context.FinishEdit({before.date}, Sjis("タイトル編集"));
+}
+
+bool EditFieldText(EditContext& context, const Date& date, const std::string& cid, int field, const std::string& text,
+                   const FrameSnapshot& before) {
+    if (!StoreFieldText(context, date, cid, field, text)) return false;
+    FinishFieldText(context, before);
     return true;
 }
 

@@ -52,6 +52,11 @@ bool DeleteTitleField(EditContext& context, Dialogs& dialogs, const Date& date, 
 // is gone or is the time field.
 bool EditFieldText(EditContext& context, const Date& date, const std::string& cid, int field, const std::string& text,
                    const FrameSnapshot& before);
+// The two halves of that for the in-place editor: the text stored as it is typed (modified
+// set, the frame redrawn; nothing recorded), and on leaving, the one undo entry and the
+// change report when the frame's line differs from `before`.
+bool StoreFieldText(EditContext& context, const Date& date, const std::string& cid, int field, const std::string& text);
+void FinishFieldText(EditContext& context, const FrameSnapshot& before);
 
 // Asks, then deletes every chosen frame in one undo step and lets them go. False when
 // cancelled or none was there.

@@ -21,6 +21,8 @@
 #include <QUrl>
 
 #include "app/window/timetablewindow.h"
+#include "edit/framecommands.h"
+#include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/framemenu.h"
 #include "app/window/toolpanel.h"
 #include "app/window/startdatepicker.h"
@@ -579,6 +581,30 @@ private slots:
         SendMouse(picture, QEvent::MouseButtonPress, inside, Qt::LeftButton);
         SendMouse(picture, QEvent::MouseButtonRelease, inside, Qt::NoButton);
         QCOMPARE(f.window->Edit().Selection().Cid(), std::string("PC9-20030101000000-00001"));
+        f.window->Session().SetModified(false);
+    }
+
+    void theTitleEditorStoresAsItIsTypedAndRecordsOneStepOnLeaving() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        const Date july1{2003, 7, 1};
+        const std::string cid = "PC9-20030101000000-00001";
+        QVERIFY(AddTitleField(f.window->Edit(), july1, cid, Sjis("朝"), false));
+        const std::size_t steps = f.window->Session().History().Entries().size();
+        f.window->EditFieldInPlace(july1, cid, 0);
+        FieldEditor& editor = f.window->TitleEditor();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.toPlainText(), QStringLiteral("朝"));
+        editor.insertPlainText(QStringLiteral("の番組"));  // typed: every change is stored
+        const TCInf* frame = f.window->Session().Working().FrameOn(july1, cid);
+        QCOMPARE(frame->Fields[0].FTextStr, Sjis("朝の番組"));
+        QCOMPARE(f.window->Session().History().Entries().size(), steps);
+        editor.Close();
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(f.window->Session().History().Entries().size(), steps + 1);
+        QVERIFY(f.window->Session().History().UndoCaption().find(Sjis("ﾀｲﾄﾙ編集")) != std::string::npos);
+        f.window->Mn_UndoClick();
+        QCOMPARE(f.window->Session().Working().FrameOn(july1, cid)->Fields[0].FTextStr, Sjis("朝"));
         f.window->Session().SetModified(false);
     }
 

@@ -29,7 +29,7 @@ PointerEvent PointerOf(const QMouseEvent& mouse, PointerButton button) {
 
 }  // namespace
 
-PicturePointer::PicturePointer(QWidget& picture, EditController& controller, std::function<void()> beforeEach)
+PicturePointer::PicturePointer(QWidget& picture, EditController& controller, std::function<void(bool press)> beforeEach)
     : QObject(&picture), mPicture(picture), mController(controller), mBeforeEach(std::move(beforeEach)) {
     picture.setMouseTracking(true);
     picture.installEventFilter(this);
@@ -52,7 +52,7 @@ bool PicturePointer::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ||
         type == QEvent::MouseButtonDblClick)
-        mBeforeEach();
+        mBeforeEach(type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -13,8 +13,9 @@ namespace mv {
 
 class PicturePointer : public QObject {
 public:
-    // `beforeEach` brings the controller's options up to date before every event.
-    PicturePointer(QWidget& picture, EditController& controller, std::function<void()> beforeEach);
+    // `beforeEach` brings the controller's options up to date before every event; it is told
+    // whether the event is a press.
+    PicturePointer(QWidget& picture, EditController& controller, std::function<void(bool press)> beforeEach);
 
     static Qt::CursorShape CursorOf(PointerShape shape);
 
@@ -24,7 +25,7 @@ protected:
 private:
     QWidget& mPicture;
     EditController& mController;
-    std::function<void()> mBeforeEach;
+    std::function<void(bool press)> mBeforeEach;
 };
 
 }  // namespace mv

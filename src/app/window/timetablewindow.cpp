@@ -21,6 +21,7 @@
 
 #include "app/window/datestrip.h"
 #include "app/window/picturepointer.h"
+#include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/framemenu.h"
 #include "edit/widgets/movepreview.h"
 #include "app/window/toolpanel.h"
@@ -102,7 +103,11 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     mProgress->setObjectName(QStringLiteral("pnlProgress"));
     mProgress->setStyleSheet(QStringLiteral("background: #ffffe0; border: 1px solid black;"));
     mProgress->hide();
-    new PicturePointer(*mView->Pic(), *mController, [this] { UpdatePointerOptions(); });
+    new PicturePointer(*mView->Pic(), *mController, [this](bool press) {
+        // A press on the picture ends typing into a title.
+        if (press && mTitleEditor && mTitleEditor->isVisible()) mTitleEditor->Close();
+        UpdatePointerOptions();
+    });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { EscapePressed(); });
     auto* remove = new QShortcut(QKeySequence(Qt::Key_Delete), this);
@@ -111,6 +116,9 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
         if (!IsBusy()) mController->DeleteKey();
     });
     mFrameMenu = new FrameMenu(this, *mController, *mEdit, [this] { SetEditKind(0); });
+    mTitleEditor = new FieldEditor(mView->Pic());
+    mTitleEditor->onChanged = [this](const QString& text) { TitleEditorChanged(text); };
+    mTitleEditor->onLeft = [this] { TitleEditorLeft(); };
     mView->Pic()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mView->Pic(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         UpdatePointerOptions();
@@ -386,6 +394,7 @@ PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
     options.dialogs = &mSession.DialogsRef();
     options.pressedCorner = mPressedCorner;
     options.dateCursorColumn = mDateCursorColumn;
+    options.editingInPlace = mFieldEditing.has_value();
     WorkingSet& working = mSession.Working();
     options.selected = mEdit ? mEdit->Selection().Frame(working) : nullptr;
     options.selectedField = mEdit ? mEdit->Selection().Field(working) : -1;

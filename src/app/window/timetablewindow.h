@@ -82,6 +82,8 @@ public:
     void ScrollDates(DateScroll direction) override;
     void PressedAt(int column, int row) override;
     void Progress(int done, int total) override;
+    void EditFieldInPlace(const Date& date, const std::string& cid, int field) override;
+    class FieldEditor& TitleEditor() { return *mTitleEditor; }
     EditController& Controller() { return *mController; }
     class FrameMenu& Menu() { return *mFrameMenu; }
     // Esc.
@@ -114,6 +116,9 @@ private:
 
     // What the pointer editing reads of the settings and the view at each event.
     void UpdatePointerOptions();
+    // The title editor's text stored as it is typed, and the one undo entry on leaving.
+    void TitleEditorChanged(const QString& text);
+    void TitleEditorLeft();
     // The selection as drawn last, to take its outline off when it moves.
     void EraseDrawnSelection();
 
@@ -136,6 +141,15 @@ private:
     std::unique_ptr<EditController> mController;
     class MovePreview* mMovePreview = nullptr;
     class FrameMenu* mFrameMenu = nullptr;
+    class FieldEditor* mTitleEditor = nullptr;
+    // The field the title editor is open on, and the frame as the editing began.
+    struct FieldEditing {
+        Date date;
+        std::string cid;
+        int field = -1;
+        FrameSnapshot before;
+    };
+    std::optional<FieldEditing> mFieldEditing;
     std::vector<const TCInf*> mChosenFrames;   // what the renderer draws as chosen
     std::vector<MultiSelection::Entry> mDrawnChosen;
     std::string mDrawnSelectionCid;

@@ -2,12 +2,16 @@
 // scroll. Kept apart from the window's menus and layout.
 
 #include <QLabel>
+#include <algorithm>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "app/window/picturepointer.h"
 #include "app/window/timetablewindow.h"
+#include "edit/framecommands.h"
+#include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/movepreview.h"
+#include "model/codec.h"
 #include "model/recordline.h"
 #include "view/timetableview.h"
 
@@ -147,6 +151,47 @@ void TfrmTimeTable_01::Progress(int done, int total) {
     mProgress->raise();
     // The window is locked and no events run: the panel is painted at once.
     mProgress->repaint();
+}
+
+void TfrmTimeTable_01::EditFieldInPlace(const Date& date, const std::string& cid, int field) {
+    const TCInf* frame = mSession.Working().FrameOn(date, cid);
+    const std::optional<int> column = mDesignView.Layout().ColumnIndexOfDate(date);
+    if (!frame || !column || field < 0 || field >= static_cast<int>(frame->Fields.size())) return;
+    const FrameBox* box = nullptr;
+    for (const FrameBox& candidate : mDesignView.Days()[*column])
+        if (candidate.frame == frame) box = &candidate;
+    if (!box || field >= static_cast<int>(box->fields.size())) return;
+    // Over the field, as wide as the frame (at least 16 characters) and down to its bottom
+    // (at least 5 lines), kept inside the visible part of the picture.
+    const ViewMetrics& metrics = mDesignView.Layout().Metrics();
+    const PixelRect visible = VisibleArea();
+    const int width = std::max(box->rect.Width() - 8, 16 * metrics.charWidth);
+    int left = box->rect.left + 4;
+    if (left + width > visible.right) left = visible.right - width - metrics.charWidth;
+    const int top = box->fields[field].textBox.top;
+    const int height = std::max(box->rect.bottom - top - 3, 5 * metrics.charHeight);
+    mFieldEditing = FieldEditing{date, cid, field, SnapshotOf(*frame, mSession.Design().Modified())};
+    std::string text = ToUtf8(frame->Fields[field].FTextStr);
+    std::replace(text.begin(), text.end(), '\x7f', '\n');
+    mTitleEditor->Open(QString::fromStdString(text), QRect(left, top, width, height), metrics.charHeight);
+    PaintOptions options = CurrentPaintOptions();
+    mView->RedrawSelection(mDesignView.Layout(), mDesignView.Days(), options);
+}
+
+void TfrmTimeTable_01::TitleEditorChanged(const QString& text) {
+    // Stored while the same frame stays selected.
+    if (!mFieldEditing || mEdit->Selection().Cid() != mFieldEditing->cid) return;
+    std::string stored = FromUtf8(text.toStdString());
+    std::replace(stored.begin(), stored.end(), '\n', '\x7f');
+    StoreFieldText(*mEdit, mFieldEditing->date, mFieldEditing->cid, mFieldEditing->field, stored);
+}
+
+void TfrmTimeTable_01::TitleEditorLeft() {
+    if (!mFieldEditing) return;
+    const FieldEditing editing = *mFieldEditing;
+    mFieldEditing.reset();
+    if (mEdit->Selection().Cid() == editing.cid) FinishFieldText(*mEdit, editing.before);
+    FrameRedraw(editing.date, editing.cid);
 }
 
 void TfrmTimeTable_01::EscapePressed() {
