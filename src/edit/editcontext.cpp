@@ -44,7 +44,12 @@ void EditContext::Report(const std::vector<Date>& dates, std::string_view commen
 
 void EditContext::ReportChanges(const std::vector<DateChange>& changes) {
     std::vector<Date> dates;
-    for (const DateChange& change : changes) dates.push_back(change.first);
+    for (const DateChange& change : changes) {
+        dates.push_back(change.first);
+        // A range names every date from its first to its last.
+        if (change.last != Date{})
+            for (Date date = AddDays(change.first, 1); date <= change.last; date = AddDays(date, 1)) dates.push_back(date);
+    }
     std::sort(dates.begin(), dates.end());
     dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
     if (dates.empty()) return;

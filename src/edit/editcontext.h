@@ -68,6 +68,7 @@ public:
     EditListener& Listener() { return mListener; }
     EditSelection& Selection() { return mSelection; }
     MultiSelection& Chosen() { return mChosen; }
+    DateRange& Range() { return mRange; }
     // Selects the frame an edit ended on and asks the window to bring it into view.
     void ShowResult(const Date& date, const std::string& cid, int start);
 
@@ -92,6 +93,7 @@ private:
     SharedMode* mSharing;
     EditSelection mSelection;
     MultiSelection mChosen;
+    DateRange mRange;
     bool mRestoring = false;
 };
 

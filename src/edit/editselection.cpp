@@ -41,4 +41,31 @@ void MultiSelection::DropVanished(const WorkingSet& working) {
     std::erase_if(mEntries, [&](const Entry& e) { return working.ColumnOf(e.date) && !working.FrameOn(e.date, e.cid); });
 }
 
+void DateRange::Press(const Date& date) { mAnchor = mFirst = mLast = date; }
+
+void DateRange::Start(const Date& date) {
+    mState = Selecting;
+    Press(date);
+}
+
+void DateRange::ExtendTo(const Date& date) {
+    if (mAnchor >= date) {
+        mFirst = date;
+        mLast = mAnchor;
+    } else {
+        mFirst = mAnchor;
+        mLast = date;
+    }
+}
+
+void DateRange::Clear() {
+    mState = None;
+    mAnchor = mFirst = mLast = Date{};
+}
+
+void DateRange::Cover(const Date& first, const Date& last) {
+    mFirst = mAnchor = first;
+    mLast = last;
+}
+
 }  // namespace mv

@@ -55,4 +55,28 @@ private:
     std::vector<Entry> mEntries;
 };
 
+// A run of consecutive dates picked on the date header: being picked (state 1) from its
+// anchor to the date the pointer reached, or fixed (state 2).
+class DateRange {
+public:
+    enum State { None = 0, Selecting = 1, Fixed = 2 };
+    State CurrentState() const { return mState; }
+    const Date& First() const { return mFirst; }
+    const Date& Last() const { return mLast; }
+    // State 0: anchor, first and last at the date.
+    void Press(const Date& date);
+    // "1. 範囲": picking starts at the date.
+    void Start(const Date& date);
+    // The range runs from the anchor to the date, in whichever order.
+    void ExtendTo(const Date& date);
+    void Fix() { mState = Fixed; }
+    void Clear();
+    // After a move or copy the range covers where the days went.
+    void Cover(const Date& first, const Date& last);
+
+private:
+    State mState = None;
+    Date mAnchor, mFirst, mLast;
+};
+
 }  // namespace mv
