@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
 #include "app/window/picturepointer.h"
 #include "edit/widgets/fieldeditor.h"
@@ -104,8 +105,12 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     mProgress->setStyleSheet(QStringLiteral("background: #ffffe0; border: 1px solid black;"));
     mProgress->hide();
     new PicturePointer(*mView->Pic(), *mController, [this](bool press) {
-        // A press on the picture ends typing into a title.
+        // A press on the picture ends typing into a title, and a range still being picked.
         if (press && mTitleEditor && mTitleEditor->isVisible()) mTitleEditor->Close();
+        if (press && mEdit->Range().CurrentState() == DateRange::Selecting) {
+            mEdit->Range().Clear();
+            RangeChanged();
+        }
         UpdatePointerOptions();
     });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -116,6 +121,7 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
         if (!IsBusy()) mController->DeleteKey();
     });
     mFrameMenu = new FrameMenu(this, *mController, *mEdit, [this] { SetEditKind(0); });
+    mHeaderRange = new DateHeaderRange(*this, *mView->FixedTop());
     mTitleEditor = new FieldEditor(mView->Pic());
     mTitleEditor->onChanged = [this](const QString& text) { TitleEditorChanged(text); };
     mTitleEditor->onLeft = [this] { TitleEditorLeft(); };
@@ -395,6 +401,11 @@ PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
     options.pressedCorner = mPressedCorner;
     options.dateCursorColumn = mDateCursorColumn;
     options.editingInPlace = mFieldEditing.has_value();
+    if (mEdit && mEdit->Range().CurrentState() != DateRange::None) {
+        options.rangeState = mEdit->Range().CurrentState();
+        options.rangeFirst = mEdit->Range().First();
+        options.rangeLast = mEdit->Range().Last();
+    }
     WorkingSet& working = mSession.Working();
     options.selected = mEdit ? mEdit->Selection().Frame(working) : nullptr;
     options.selectedField = mEdit ? mEdit->Selection().Field(working) : -1;

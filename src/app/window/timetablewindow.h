@@ -88,6 +88,9 @@ public:
     class FrameMenu& Menu() { return *mFrameMenu; }
     // Esc.
     void EscapePressed();
+    // The date range changed: the header shows it again.
+    void RangeChanged();
+    class DateHeaderRange& HeaderRange() { return *mHeaderRange; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -142,6 +145,7 @@ private:
     class MovePreview* mMovePreview = nullptr;
     class FrameMenu* mFrameMenu = nullptr;
     class FieldEditor* mTitleEditor = nullptr;
+    class DateHeaderRange* mHeaderRange = nullptr;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;

@@ -194,6 +194,10 @@ void TfrmTimeTable_01::TitleEditorLeft() {
     FrameRedraw(editing.date, editing.cid);
 }
 
+void TfrmTimeTable_01::RangeChanged() {
+    mView->RedrawHeader(mDesignView.Layout(), CurrentPaintOptions());
+}
+
 void TfrmTimeTable_01::EscapePressed() {
     UpdatePointerOptions();
     mController->Escape();

@@ -1,0 +1,178 @@
+#include "app/window/dateheaderrange.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "app/window/timetablewindow.h"
+#include "edit/daterangecommands.h"
+#include "model/codec.h"
+#include "view/timetableview.h"
+
+namespace mv {
+
+DateHeaderRange::DateHeaderRange(TfrmTimeTable_01& window, QWidget& header)
+    : QObject(&header), mWindow(window), mHeader(header), mMenu(new QMenu(&window)) {
+    mMenu->setObjectName(QStringLiteral("Pm_MenuFixedTop"));
+    auto item = [this](const char* name, const char* caption) {
+        QAction* action = mMenu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    DateRange& range = window.Edit().Range();
+    mColumnClear = item("Pm_DateColClear", "x. 日付列のクリアー");
+    mColumnClear->setVisible(false);
+    connect(mColumnClear, &QAction::triggered, this, [this] {
+        if (mPressed != Date{}) DeleteDateRange(mWindow.Edit(), mWindow.Session().DialogsRef(), mPressed, mPressed);
+        Changed();
+    });
+    mMenu->addSeparator();
+    mFirst = item("Pm_DateSelMin", "1. 範囲");
+    connect(mFirst, &QAction::triggered, this, [this, &range] {
+        if (mPressed != Date{}) range.Start(mPressed);
+        Changed();
+    });
+    mFix = item("Pm_DateSelMax", "2. 確定");
+    connect(mFix, &QAction::triggered, this, [this, &range] {
+        range.Fix();
+        Changed();
+    });
+    QAction* clear = item("Pm_DateSelClear", "3. 解除");
+    connect(clear, &QAction::triggered, this, [this, &range] {
+        range.Clear();
+        Changed();
+    });
+    mMenu->addSeparator();
+    QAction* move = item("Pm_DateSelMove", "4. 移動");
+    connect(move, &QAction::triggered, this, [this] { Transfer(false); });
+    QAction* copy = item("Pm_DateSelCopy", "5. 複写");
+    connect(copy, &QAction::triggered, this, [this] { Transfer(true); });
+    QAction* remove = item("Pm_DateSelDelete", "6. 削除");
+    connect(remove, &QAction::triggered, this, [this, &range] {
+        if (range.First() != Date{})
+            DeleteDateRange(mWindow.Edit(), mWindow.Session().DialogsRef(), range.First(), range.Last());
+        Changed();
+    });
+    mMenu->addSeparator();
+    // The clipboard and partial design files come with their own issue.
+    QMenu* clip = mMenu->addMenu(QStringLiteral("7. Clipboard"));
+    clip->menuAction()->setObjectName(QStringLiteral("Pm_DateClip"));
+    clip->menuAction()->setEnabled(false);
+    QMenu* file = mMenu->addMenu(QStringLiteral("8. MVF.File"));
+    file->menuAction()->setObjectName(QStringLiteral("Pm_DateMvf"));
+    file->menuAction()->setEnabled(false);
+    mNeedsRange = {clear, move, copy};
+    header.installEventFilter(this);
+}
+
+Date DateHeaderRange::DateAt(int headerX) const {
+    const ViewLayout& layout = mWindow.Layout();
+    const int x = headerX + mWindow.View()->ScrollBox()->horizontalScrollBar()->value();
+    if (layout.Columns().empty() || x < 0 || x >= layout.GridWidth()) return {};
+    return layout.Columns()[layout.ColumnAtX(x)].date;
+}
+
+void DateHeaderRange::RefreshMenu() {
+    const DateRange& range = mWindow.Edit().Range();
+    const DateRange::State state = range.CurrentState();
+    const bool any = state != DateRange::None;
+    mFirst->setText(QStringLiteral("1. 範囲") +
+                    (any ? QStringLiteral("：　") + QString::fromStdString(ToUtf8(FormatDate(range.First()))) : QString()));
+    mFix->setText(QStringLiteral("2. 確定") +
+                  (any ? QStringLiteral("：　") + QString::fromStdString(ToUtf8(FormatDate(range.Last()))) : QString()));
+    mFirst->setEnabled(state == DateRange::None);
+    mFix->setEnabled(state == DateRange::Selecting);
+    for (QAction* action : mNeedsRange) action->setEnabled(any);
+    const std::optional<int> column = mWindow.Layout().ColumnIndexOfDate(mPressed);
+    mColumnClear->setEnabled(column && *column < static_cast<int>(mWindow.Boxes().size()) &&
+                             !mWindow.Boxes()[*column].empty());
+}
+
+void DateHeaderRange::Changed() {
+    RefreshMenu();
+    mWindow.RangeChanged();
+}
+
+void DateHeaderRange::Transfer(bool copy) {
+    const DateRange& range = mWindow.Edit().Range();
+    if (range.First() == Date{} || mPressed == Date{}) return;
+    TransferDateRange(mWindow.Edit(), mWindow.Session().DialogsRef(), mWindow.Session().Ids(), range.First(),
+                      range.Last(), mPressed, copy);
+    Changed();
+}
+
+bool DateHeaderRange::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &mHeader || mWindow.IsBusy() || mWindow.Session().View().editKind == 1) return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    DateRange& range = mWindow.Edit().Range();
+    // The top third belongs to the date scrolling.
+    if (type == QEvent::MouseButtonPress && at.y() < mHeader.height() / 3) return false;
+    switch (type) {
+    case QEvent::MouseButtonPress: {
+        const Date date = DateAt(at.x());
+        if (date == Date{}) return false;
+        mPressed = date;
+        mPressX = at.x();
+        mPressY = at.y();
+        mWindow.PressedAt(*mWindow.Layout().ColumnIndexOfDate(date), -1);
+        if (mouse->button() == Qt::RightButton) {
+            RefreshMenu();
+            mMenu->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+        mHeld = mouse->button() == Qt::LeftButton;
+        if (range.CurrentState() == DateRange::None) {
+            if (mouse->modifiers() & Qt::ControlModifier) range.Start(date);
+            else range.Press(date);
+        } else if (range.CurrentState() == DateRange::Selecting) {
+            range.ExtendTo(date);
+        }
+        Changed();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        if (!mHeld || !(mouse->buttons() & Qt::LeftButton)) return false;
+        if (range.CurrentState() == DateRange::None &&
+            (std::abs(at.x() - mPressX) * 2 > mWindow.Layout().Metrics().charWidth ||
+             std::abs(at.y() - mPressY) * 2 > mWindow.Layout().Metrics().charWidth))
+            range.Start(mPressed);
+        if (range.CurrentState() != DateRange::Selecting) return true;
+        // At the header's ends the dates scroll under the range being picked.
+        const bool before = at.x() < 1, after = at.x() >= mHeader.width();
+        if ((before || after) && !mScrolling) {
+            mScrolling = true;
+            mWindow.ScrollDates(before ? DateScroll::Back : DateScroll::Forward);
+        } else if (!before && !after && mScrolling) {
+            mScrolling = false;
+            mWindow.ScrollDates(DateScroll::Stop);
+        }
+        const Date date = DateAt(std::clamp(at.x(), 0, mHeader.width() - 1));
+        if (date != Date{} && date != range.Last() && date != range.First()) {
+            range.ExtendTo(date);
+            Changed();
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        mHeld = false;
+        if (mScrolling) {
+            mScrolling = false;
+            mWindow.ScrollDates(DateScroll::Stop);
+        }
+        return false;
+    case QEvent::MouseButtonDblClick:
+        if (range.CurrentState() == DateRange::Selecting) range.Fix();
+        else if (range.CurrentState() == DateRange::Fixed) range.Clear();
+        Changed();
+        return true;
+    default: return false;
+    }
+}
+
+}  // namespace mv
