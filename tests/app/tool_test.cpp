@@ -347,6 +347,15 @@ TEST_F(ToolTest, EditRunsTheFrameAndSelectionCommands) {
         }
         EXPECT_EQ(frames, step.frames) << step.script;
     }
+    // Whole days: 07/01 to 07/02 copied a day on (onto themselves), then 07/03, with the copy
+    // of 07/02, deleted.
+    WriteBytes(work / "script.txt", "range-copy 2003/07/01 2003/07/02 2003/07/02\nrange-delete 2003/07/03 2003/07/03\n");
+    ASSERT_EQ(Run({"edit", week, out, (work / "script.txt").string()}), 0) << err;
+    ASSERT_EQ(Run({"frames", out, "--from", "2003/07/01", "--to", "2003/07/04"}), 0) << err;
+    std::string days;
+    for (const std::string& line : SplitLines(this->out)) days += line.substr(5, 11) + "|";
+    EXPECT_EQ(days, "07/01\t09:30|07/01\t10:00|07/01\t24:30|07/02\t09:30|07/02\t10:00|07/02\t24:30|"
+                    "07/02\t13:00|");
     WriteBytes(work / "script.txt", "connect 2003/07/01@10:00 up\n");
     EXPECT_EQ(Run({"edit", week, out, (work / "script.txt").string()}), 1);
     EXPECT_NE(err.find("script.txt:1: 隣接できる枠がありません。"), std::string::npos) << err;

@@ -4,6 +4,7 @@
 #include "app/tool/editscript.h"
 
 #include "edit/chosenmove.h"
+#include "edit/daterangecommands.h"
 #include "edit/framecommands.h"
 #include "model/codec.h"
 #include "model/dayslot.h"
@@ -108,6 +109,16 @@ bool EditScript::RunFrameCommand(const std::vector<std::string>& w, const std::s
         const ChosenMove move{frame.date, frame.cid, DateOf(w[2]), MinutesBetween(frame.start, TimeOf(w[3])),
                               verb == "copy-selection"};
         return done(MoveChosenFrames(*mEdit, mDialogs, mIds, move) == DropResult::Done);
+    }
+    if ((verb == "range-move" || verb == "range-copy") && n == 4) {
+        const Date first = DateOf(w[1]), last = DateOf(w[2]);
+        if (last < first) Fail("the range's last date is before its first");
+        return done(TransferDateRange(*mEdit, mDialogs, mIds, first, last, DateOf(w[3]), verb == "range-copy"));
+    }
+    if (verb == "range-delete" && n == 3) {
+        const Date first = DateOf(w[1]), last = DateOf(w[2]);
+        if (last < first) Fail("the range's last date is before its first");
+        return done(DeleteDateRange(*mEdit, mDialogs, first, last));
     }
     if (verb == "delete-selection" && n == 1) {
         if (mEdit->Chosen().Count() == 0) Fail("nothing is selected");

@@ -103,11 +103,12 @@ void DateHeaderRange::Transfer(bool copy) {
 }
 
 bool DateHeaderRange::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &mHeader || mWindow.IsBusy() || mWindow.Session().View().editKind == 1) return false;
+    // Only mouse events reach the window: others come also while it is being taken down.
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
         type != QEvent::MouseButtonDblClick)
         return false;
+    if (watched != &mHeader || mWindow.IsBusy() || mWindow.Session().View().editKind == 1) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint at = mouse->position().toPoint();
     DateRange& range = mWindow.Edit().Range();
