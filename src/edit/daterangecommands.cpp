@@ -40,8 +40,10 @@ void ReportProgress(EditContext& context, std::size_t lines, std::size_t day, st
 
 }  // namespace
 
-bool DeleteDateRange(EditContext& context, Dialogs& dialogs, const Date& first, const Date& last) {
-    if (!Ask(dialogs, "削除", first, last, nullptr)) return false;
+namespace {
+
+// Empties the days; false when they held nothing.
+bool EmptyDays(EditContext& context, const Date& first, const Date& last) {
     WorkingSet& working = context.Working();
     LineStore& store = context.Design().Store();
     const std::vector<Date> days = DaysOf(first, last);
@@ -58,8 +60,24 @@ bool DeleteDateRange(EditContext& context, Dialogs& dialogs, const Date& first, 
     context.History().RecordLines(HistoryKind::DateDelete, lines, lines, first, last, Date{});
     context.Design().SetModified(true);
     context.ReportChanges({{first, last == first ? Date{} : last, Sjis("選択日付削除")}});
+    return true;
+}
+
+}  // namespace
+
+bool DeleteDateRange(EditContext& context, Dialogs& dialogs, const Date& first, const Date& last) {
+    if (!Ask(dialogs, "削除", first, last, nullptr) || !EmptyDays(context, first, last)) return false;
     context.Range().Clear();
     return true;
+}
+
+bool ClearDate(EditContext& context, Dialogs& dialogs, const Date& date) {
+    const std::string question = "【 この日付のすべての枠 】 を削除します。\r\n\r\n    ＞  " +
+                                 std::to_string(100 + date.month).substr(1) + " 月 " +
+                                 std::to_string(100 + date.day).substr(1) + " 日\r\n\r\nよろしいですか。";
+    if (dialogs.Show(MessageKind::Question, kConfirmCaption, question, Buttons::OkCancel, Answer::Ok) != Answer::Ok)
+        return false;
+    return EmptyDays(context, date, date);
 }
 
 bool TransferDateRange(EditContext& context, Dialogs& dialogs, FrameIdSource& ids, const Date& first,

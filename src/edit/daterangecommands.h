@@ -13,6 +13,9 @@ class FrameIdSource;
 // Asks, then empties the days. False when cancelled or the days held nothing.
 bool DeleteDateRange(EditContext& context, Dialogs& dialogs, const Date& first, const Date& last);
 
+// Asks (all frames of this date), then empties the one day; the date range is left alone.
+bool ClearDate(EditContext& context, Dialogs& dialogs, const Date& date);
+
 // Asks, then moves or copies the days' lines to the days from `target`; copies get new ids.
 // The date range then covers the target days. False when cancelled or nothing moved.
 bool TransferDateRange(EditContext& context, Dialogs& dialogs, FrameIdSource& ids, const Date& first,

@@ -24,7 +24,7 @@ DateHeaderRange::DateHeaderRange(TfrmTimeTable_01& window, QWidget& header)
     mColumnClear = item("Pm_DateColClear", "x. 日付列のクリアー");
     mColumnClear->setVisible(false);
     connect(mColumnClear, &QAction::triggered, this, [this] {
-        if (mPressed != Date{}) DeleteDateRange(mWindow.Edit(), mWindow.Session().DialogsRef(), mPressed, mPressed);
+        if (mPressed != Date{}) ClearDate(mWindow.Edit(), mWindow.Session().DialogsRef(), mPressed);
         Changed();
     });
     mMenu->addSeparator();

@@ -120,6 +120,16 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
         UpdatePointerOptions();
         if (!IsBusy()) mController->DeleteKey();
     });
+    // Enter types into the selected title, as a double-click on it does.
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, [this] {
+            const EditSelection& selection = mEdit->Selection();
+            const int field = selection.Field(mSession.Working());
+            if (IsBusy() || mSession.View().editKind == 1 || field < 0 || mTitleEditor->isVisible()) return;
+            EditFieldInPlace(selection.SelectedDate(), selection.Cid(), field);
+        });
+    }
     mFrameMenu = new FrameMenu(this, *mController, *mEdit, [this] { SetEditKind(0); });
     mHeaderRange = new DateHeaderRange(*this, *mView->FixedTop());
     mTitleEditor = new FieldEditor(mView->Pic());
