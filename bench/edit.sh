@@ -9,7 +9,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-for program in marovelantis-tool generate-design edit-bench; do
+for program in marovelantis-tool generate-design edit-bench range-bench; do
   if [ ! -x "$build/$program" ]; then
     echo "edit.sh: $build/$program is missing; build first (cmake --build $build)" >&2
     exit 2
@@ -26,6 +26,10 @@ echo "Generating designs in $work ..."
 echo
 echo "In the window (five-week view, 40 frames a day):"
 QT_QPA_PLATFORM=offscreen "$build/edit-bench" "$work/week40.MVF" 2>/dev/null
+
+echo
+echo "Group operations in the window (five-week view, a year of 100 frames a day; wall clock):"
+QT_QPA_PLATFORM=offscreen "$build/range-bench" "$work/year.MVF" 2>/dev/null
 
 # 1,000 moves of a date's first frame to the next date, each taken back at once.
 python3 - "$work/script.txt" <<'PY'

@@ -124,12 +124,27 @@ int main(int argc, char** argv) {
         rebuilds.push_back(CpuMs() - begin);
     }
 
+    // A frame created at a press (the generated days leave no empty time: it takes the
+    // pressed frame's times), then taken away again by undo.
+    std::vector<double> creates;
+    for (int i = 0; i < kRuns; ++i) {
+        const auto [x, y] = grip(2 + i % 3);
+        controller.MouseDown(mv::PointerEvent{x, y + 10, mv::PointerButton::Right, false, false});
+        const double begin = CpuMs();
+        controller.CreateAtPress(false);
+        app.processEvents();
+        creates.push_back(CpuMs() - begin);
+        controller.Escape();
+        window.Mn_UndoClick();
+    }
+
     const Timing commit = Summary(commits), rebuild = Summary(rebuilds);
     std::printf("five-week view, %zu dates, %zu frames on the third date\n", window.Layout().Columns().size(),
                 window.Boxes().at(2).size());
     Print("one mouse move of a drag (preview and its paint)", Summary(moves), 2);
     Print("commit of a move to the next date (partial redraw)", commit, 16);
     Print("undo of that move", Summary(undos), 16);
+    Print("create at a press (commit and redraw)", Summary(creates), 16);
     std::printf("%-52s median %7.3f ms  fastest %7.3f ms\n", "baseline: full rebuild and redraw", rebuild.median,
                 rebuild.fastest);
     std::printf("commit against the full rebuild: %.1f times faster (target 3)\n", rebuild.median / commit.median);

@@ -122,7 +122,10 @@ bool TransferDateRange(EditContext& context, Dialogs& dialogs, FrameIdSource& id
     if (copy)
         for (std::size_t i = 0; i < days.size(); ++i)
             for (std::string& line : aside[i]) store.Slot(SlotOfDate(days[i])).push_back(std::move(line));
-    for (const Date& day : days) working.LoadDay(day);
+    // A copy leaves the source days' frames as they are shown (their lines only went round);
+    // the days that changed are loaded again, and reported below.
+    if (!copy)
+        for (const Date& day : days) working.LoadDay(day);
     for (const Date& day : DaysOf(target, targetLast)) working.LoadDay(day);
     context.Listener().Progress(0, 0);
     if (after.empty()) return false;

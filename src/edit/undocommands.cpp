@@ -1,5 +1,7 @@
 #include "edit/undocommands.h"
 
+#include <algorithm>
+
 #include <optional>
 
 #include "model/codec.h"
@@ -52,7 +54,11 @@ public:
     // The restored frames of shown dates go to the stored lines too: the modified flag
     // may now say "unchanged", and nothing would store them later.
     void StoreTouched() {
-        for (const Date& date : mTouched) mWorking.StoreDay(date);
+        // A long step touches a date once per line: each is stored once.
+        std::vector<Date> dates = mTouched;
+        std::sort(dates.begin(), dates.end());
+        dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+        for (const Date& date : dates) mWorking.StoreDay(date);
     }
 
 private:

@@ -1,0 +1,138 @@
+// Group operations in the real window, offscreen, on the five-week view of a year of 100
+// frames a day: a 35-day range copied onto a target overlapping it, its undo, the same range
+// moved and its undo; the whole year copied to the next day; 500 chosen frames deleted and
+// brought back. Questions are answered OK. Prints wall-clock milliseconds (median of runs;
+// the year copy once).
+//
+//   QT_QPA_PLATFORM=offscreen range-bench YEAR.MVF
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "app/window/timetablewindow.h"
+#include "app/window/toolpanel.h"
+#include "edit/daterangecommands.h"
+#include "edit/framecommands.h"
+#include "platform/qtdialogs.h"
+#include "platform/systemhost.h"
+#include "view/fonts.h"
+#include "view/geometry/displaytype.h"
+
+namespace {
+
+class AnswerOk : public mv::Dialogs {
+public:
+    mv::Answer Show(mv::MessageKind, const std::string&, const std::string&, mv::Buttons, mv::Answer answer) override {
+        return answer;
+    }
+};
+
+double Ms(const std::function<void()>& work) {
+    const auto begin = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+}
+
+double Median(std::vector<double> runs) {
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
+void Print(const char* what, double ms, double target) {
+    std::printf("%-58s %9.1f ms  (target %.0f ms: %s)\n", what, ms, target, ms <= target ? "met" : "MISSED");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: range-bench YEAR.MVF\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    mv::SubstituteFonts();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "mv-range-bench";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path design = folder / "design.MVF";
+    std::filesystem::copy_file(argv[1], design, std::filesystem::copy_options::overwrite_existing);
+    mv::SystemHost host(folder);
+    AnswerOk dialogs;
+    mv::QtFileChooser files;
+    mv::TfrmTimeTable_01 window(host, dialogs, files, folder / "Marovelantis.Env");
+    window.resize(1920, 1000);
+    window.show();
+    window.MyTimer().stop();
+    window.Session().OpenFile(design.string(), true);
+    window.Tools()->TypeButtons->button(mv::RadioButtonOfType(mv::kFiveWeekType))->click();
+    app.processEvents();
+
+    mv::EditContext& edit = window.Edit();
+    const mv::Date first = window.Layout().Columns().front().date;
+    const mv::Date last = mv::AddDays(first, 34);
+    const mv::Date target = mv::AddDays(first, 7);
+    constexpr int kRuns = 5;
+    std::vector<double> copies, copyUndos, moves, moveUndos, deletes, deleteUndos;
+    for (int run = 0; run < kRuns; ++run) {
+        copies.push_back(Ms([&] {
+            mv::TransferDateRange(edit, dialogs, window.Session().Ids(), first, last, target, true);
+            app.processEvents();
+        }));
+        copyUndos.push_back(Ms([&] {
+            window.Mn_UndoClick();
+            app.processEvents();
+        }));
+        moves.push_back(Ms([&] {
+            mv::TransferDateRange(edit, dialogs, window.Session().Ids(), first, last, target, false);
+            app.processEvents();
+        }));
+        moveUndos.push_back(Ms([&] {
+            window.Mn_UndoClick();
+            app.processEvents();
+        }));
+        // 500 frames of the shown dates chosen, deleted, and brought back.
+        int chosen = 0;
+        for (const mv::DayBoxes& day : window.Boxes())
+            for (const mv::FrameBox& box : day)
+                if (chosen < 500 && box.frame->STime % 3 == 0 && ++chosen)
+                    edit.Chosen().Toggle(box.frame->Cid, box.frame->CDate);
+        deletes.push_back(Ms([&] {
+            mv::DeleteChosenFrames(edit, dialogs);
+            app.processEvents();
+        }));
+        deleteUndos.push_back(Ms([&] {
+            window.Mn_UndoClick();
+            app.processEvents();
+        }));
+    }
+    const double rebuild = Ms([&] {
+        window.Session().CommitView();
+        window.RebuildView();
+        app.processEvents();
+    });
+    const int year = window.Session().Design().BaseYear();
+    const double wholeYear = Ms([&] {
+        mv::TransferDateRange(edit, dialogs, window.Session().Ids(), {year, 1, 1}, {year, 12, 31}, {year, 1, 2}, true);
+        app.processEvents();
+    });
+
+    std::printf("five-week view from %04d/%02d/%02d, 100 frames a day\n", first.year, first.month, first.day);
+    Print("range copy of 35 days onto a target 7 days on (3,500 frames)", Median(copies), 150);
+    Print("its undo", Median(copyUndos), 150);
+    Print("range move of the same", Median(moves), 150);
+    Print("its undo", Median(moveUndos), 150);
+    Print("delete of 500 chosen frames", Median(deletes), 100);
+    Print("its undo", Median(deleteUndos), 100);
+    std::printf("%-58s %9.1f ms\n", "for comparison: the view's full rebuild and redraw", rebuild);
+    Print("range copy of the whole year to the next day (36,500 frames)", wholeYear, 1500);
+    window.Session().SetModified(false);
+    window.close();
+    std::filesystem::remove_all(folder);
+    return 0;
+}
