@@ -85,5 +85,17 @@ TEST_F(DateRangeTest, ADeletedRangeIsEmptiedAndComesBack) {
     EXPECT_EQ(Days(), start);
 }
 
+TEST_F(DateRangeTest, DaysMovedPastTheYearsEndWrapToItsStart) {
+    design.Store().AddLine({2003, 12, 31}, Line({2003, 12, 31}, "Y31", 1000));
+    ASSERT_TRUE(TransferDateRange(context, dialogs, ids, {2003, 12, 30}, {2003, 12, 31}, {2003, 12, 31}, false));
+    EXPECT_TRUE(design.Store().Slot(SlotOfDate({2003, 12, 31})).empty());
+    const LineList& january = design.Store().Slot(SlotOfDate({2003, 1, 1}));
+    ASSERT_EQ(january.size(), 1u);
+    EXPECT_EQ(ParseRecordLine(january[0], recordContext).frame->CDate, (Date{2003, 1, 1}));
+    ASSERT_TRUE(UndoNewest(context));
+    EXPECT_TRUE(design.Store().Slot(SlotOfDate({2003, 1, 1})).empty());
+    EXPECT_EQ(design.Store().Slot(SlotOfDate({2003, 12, 31})).size(), 1u);
+}
+
 }  // namespace
 }  // namespace mv::test
