@@ -35,6 +35,14 @@ void TfrmTimeTable_01::DatesChanged(const std::vector<Date>& dates) {
             column && *column < static_cast<int>(mDesignView.Days().size()))
             columns.push_back(*column);
     if (columns.empty()) return;
+    // Most of the view changed (a range of days): one full layout and drawing is cheaper
+    // than redrawing column by column, which paints each neighbour's labels again.
+    if (columns.size() * 3 > mDesignView.Days().size()) {
+        RefreshLayout();
+        mDrawnSelectionCid = mEdit->Selection().Cid();
+        mDrawnSelectionDate = mEdit->Selection().SelectedDate();
+        return;
+    }
     mDesignView.RefreshColumns(mSession.Working(), mSession.View().editKind, columns);
     mEdit->Chosen().DropVanished(mSession.Working());
     // The old selection's outline goes with the columns redrawn, or with its own frame.
