@@ -89,18 +89,22 @@ bool TransferDateRange(EditContext& context, Dialogs& dialogs, FrameIdSource& id
     const std::vector<Date> days = DaysOf(first, last);
     const int offset = DaySerial(target) - DaySerial(first);
     const Date targetLast = AddDays(target, static_cast<int>(days.size()) - 1);
-    // The target days' shown frames are stored too, before lines are added to them.
-    for (const Date& day : DaysOf(target, targetLast)) working.StoreDay(day);
+    // The shown frames of the source and target days are stored first, each day once.
+    std::vector<Date> stored = days;
+    for (const Date& day : DaysOf(target, targetLast))
+        if (day < first || day > last) stored.push_back(day);
+    for (const Date& day : stored) working.StoreDay(day);
 
     // Every source day is set aside and emptied first, so that a target overlapping the
     // source never takes a line that is still to be moved.
     std::vector<LineList> aside(days.size());
     for (std::size_t i = 0; i < days.size(); ++i) {
-        LineList& day = DayLines(working, store, days[i]);
+        LineList& day = store.Slot(SlotOfDate(days[i]));
         aside[i] = std::move(day);
         day.clear();
     }
     std::vector<std::string> before, after;
+    std::vector<Date> reload;  // shown days whose frames are rebuilt from their lines
     for (std::size_t i = 0; i < days.size(); ++i) {
         ReportProgress(context, before.size(), i, days.size());
         for (const std::string& line : aside[i]) {
@@ -110,23 +114,30 @@ bool TransferDateRange(EditContext& context, Dialogs& dialogs, FrameIdSource& id
                 if (!copy) store.Slot(SlotOfDate(days[i])).push_back(line);
                 continue;
             }
-            TCInf& frame = *parsed.frame;
-            frame.CDate = RebaseIntoYear(AddDays(frame.CDate, offset), baseYear);
-            if (copy && !frame.IsColumnRecord()) frame.Cid = ids.NewFrameId();
-            std::string moved = BuildRecordLine(frame);
-            store.AddLine(frame.CDate, moved);
+            std::unique_ptr<TCInf>& frame = parsed.frame;
+            const Date from = frame->CDate;
+            frame->CDate = RebaseIntoYear(AddDays(from, offset), baseYear);
+            if (copy && !frame->IsColumnRecord()) frame->Cid = ids.NewFrameId();
+            std::string moved = BuildRecordLine(*frame);
+            store.AddLine(frame->CDate, moved);
             before.push_back(line);
             after.push_back(std::move(moved));
+            // The shown days follow without parsing their lines again: a moved frame leaves
+            // its shown day, and the parsed frame joins the shown day it went to.
+            if (frame->IsColumnRecord()) {
+                reload.push_back(from);
+                reload.push_back(frame->CDate);
+                continue;
+            }
+            if (!copy) working.TakeFrame(from, frame->Cid);
+            const Date to = frame->CDate;
+            if (working.ColumnOf(to)) working.AddFrame(to, std::move(frame));
         }
     }
     if (copy)
         for (std::size_t i = 0; i < days.size(); ++i)
             for (std::string& line : aside[i]) store.Slot(SlotOfDate(days[i])).push_back(std::move(line));
-    // A copy leaves the source days' frames as they are shown (their lines only went round);
-    // the days that changed are loaded again, and reported below.
-    if (!copy)
-        for (const Date& day : days) working.LoadDay(day);
-    for (const Date& day : DaysOf(target, targetLast)) working.LoadDay(day);
+    for (const Date& day : reload) working.LoadDay(day);
     context.Listener().Progress(0, 0);
     if (after.empty()) return false;
 

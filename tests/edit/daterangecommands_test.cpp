@@ -57,7 +57,7 @@ TEST_F(DateRangeTest, OverlappingMovesAndCopiesLoseNothingAndUndoRestoresEveryDa
         {"three days a day back", 6, 8, 5, false,
          "4: 5:F5@1400,F6@1500, 6:F7@1600, 7:F8@1700, 8: 9:F9@1800, 10: 11: 12: "},
         {"copied onto itself shifted", 5, 8, 7, true,
-         "4: 5:F5@1400, 6:F6@1500, 7:PC@1400,F7@1600, 8:PC@1500,F8@1700, 9:F9@1800,PC@1600, 10:PC@1700, 11: 12: "},
+         "4: 5:F5@1400, 6:F6@1500, 7:F7@1600,PC@1400, 8:PC@1500,F8@1700, 9:F9@1800,PC@1600, 10:PC@1700, 11: 12: "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
