@@ -581,6 +581,20 @@ private slots:
         SendMouse(picture, QEvent::MouseButtonPress, inside, Qt::LeftButton);
         SendMouse(picture, QEvent::MouseButtonRelease, inside, Qt::NoButton);
         QCOMPARE(f.window->Edit().Selection().Cid(), std::string("PC9-20030101000000-00001"));
+        // Esc lets the chosen frames go first, then leaves the move the menu chose.
+        f.window->Menu().Refresh();
+        item("Pm_WakuSel")->trigger();
+        QCOMPARE(f.window->Edit().Chosen().Count(), std::size_t(1));
+        f.window->Menu().Refresh();
+        QCOMPARE(item("Pm_WakuSel")->text(), QStringLiteral("3. 枠の選択の解除"));
+        item("Pm_WakuMove")->trigger();
+        QVERIFY(f.window->Controller().Preview().Active());
+        QTest::keyClick(f.window.get(), Qt::Key_Escape);
+        QCOMPARE(f.window->Edit().Chosen().Count(), std::size_t(0));
+        QCOMPARE(f.window->Controller().Mode(), EditMode::MoveCopy);
+        QTest::keyClick(f.window.get(), Qt::Key_Escape);
+        QCOMPARE(f.window->Controller().Mode(), EditMode::Normal);
+        QVERIFY(!f.window->Controller().Preview().Active());
         f.window->Session().SetModified(false);
     }
 

@@ -16,6 +16,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -563,9 +565,14 @@ void TfrmTimeTable_01::ShowFrame(const Date& date, const std::string& cid, int s
     const PixelRect visible = VisibleArea();
     for (const FrameBox& box : mDesignView.Days()[*column]) {
         if (!box.frame || box.frame->Cid != cid || !box.valid) continue;
-        // A frame already in sight stays where the user is looking.
+        // A frame already in sight stays where the user is looking. Otherwise its left edge
+        // comes into view (or the end of the dates, for one right of it), and its top a
+        // third of the view's height below the view's top.
+        QScrollBar* horizontal = mView->ScrollBox()->horizontalScrollBar();
+        if (box.rect.left < visible.left) horizontal->setValue(box.rect.left);
+        else if (box.rect.right > visible.right) horizontal->setValue(horizontal->maximum());
         if (box.rect.top < visible.top || box.rect.top >= visible.bottom)
-            mView->ScrollToY(mDesignView.Layout().ScrollYForStart(start));
+            mView->ScrollBox()->verticalScrollBar()->setValue(box.rect.top - visible.Height() / 3);
         return;
     }
     // The frame is gone (an undone creation): its hours are shown, with some before them.
