@@ -433,6 +433,8 @@ PaintOptions TfrmTimeTable_01::CurrentPaintOptions() {
         for (const MultiSelection::Entry& entry : mEdit->Chosen().Entries())
             if (const TCInf* frame = working.FrameOn(entry.date, entry.cid)) mChosenFrames.push_back(frame);
     options.multiSelection = &mChosenFrames;
+    // The chosen frames turn green while they are being copied.
+    options.copyInProgress = mController && mController->Mode() == EditMode::MoveCopy && mController->CopyFlag();
     return options;
 }
 
