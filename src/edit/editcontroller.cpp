@@ -49,6 +49,8 @@ void EditController::SetMode(EditMode mode) {
     mMode = mode;
     mContext.Selection().SelectField(-1);
     mContext.Listener().SelectionChanged();
+    // The chosen frames are drawn by the mode too (green while copied).
+    if (mContext.Chosen().Count() > 0) mContext.Listener().ChosenChanged();
 }
 
 void EditController::EnterMoveCopy(bool copy, bool prepare) {
