@@ -7,23 +7,16 @@
 //   QT_QPA_PLATFORM=offscreen edit-bench DESIGN.MVF
 //   (bench/edit.sh generates the design and runs this and the edit verb's benchmark)
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <functional>
 #include <vector>
 
-#include "app/window/timetablewindow.h"
-#include "app/window/toolpanel.h"
 #include "edit/undocommands.h"
-#include "platform/qtdialogs.h"
-#include "platform/systemhost.h"
+#include "bench/benchwindow.h"
 #include "view/fonts.h"
-#include "view/geometry/displaytype.h"
 
 namespace {
 
@@ -58,20 +51,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     mv::SubstituteFonts();
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "mv-edit-bench";
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path design = folder / "design.MVF";
-    std::filesystem::copy_file(argv[1], design, std::filesystem::copy_options::overwrite_existing);
-    mv::SystemHost host(folder);
     mv::QtDialogs dialogs;
-    mv::QtFileChooser files;
-    mv::TfrmTimeTable_01 window(host, dialogs, files, folder / "Marovelantis.Env");
-    window.resize(1920, 1000);
-    window.show();
-    window.MyTimer().stop();
-    window.Session().OpenFile(design.string(), true);
-    window.Tools()->TypeButtons->button(mv::RadioButtonOfType(mv::kFiveWeekType))->click();
-    app.processEvents();
+    mv::bench::BenchWindow shown(argv[1], "mv-edit-bench", dialogs);
+    mv::TfrmTimeTable_01& window = *shown;
 
     mv::EditController& controller = window.Controller();
     // A frame on the third date, pressed in its body grip, and the place on the next date.
@@ -148,8 +130,5 @@ int main(int argc, char** argv) {
     std::printf("%-52s median %7.3f ms  fastest %7.3f ms\n", "baseline: full rebuild and redraw", rebuild.median,
                 rebuild.fastest);
     std::printf("commit against the full rebuild: %.1f times faster (target 3)\n", rebuild.median / commit.median);
-    window.Session().SetModified(false);
-    window.close();
-    std::filesystem::remove_all(folder);
     return 0;
 }

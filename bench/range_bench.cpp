@@ -6,24 +6,17 @@
 //
 //   QT_QPA_PLATFORM=offscreen range-bench YEAR.MVF
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <vector>
 
-#include "app/window/timetablewindow.h"
-#include "app/window/toolpanel.h"
 #include "edit/daterangecommands.h"
 #include "edit/framecommands.h"
-#include "platform/qtdialogs.h"
-#include "platform/systemhost.h"
+#include "bench/benchwindow.h"
 #include "view/fonts.h"
-#include "view/geometry/displaytype.h"
 
 namespace {
 
@@ -58,20 +51,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     mv::SubstituteFonts();
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "mv-range-bench";
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path design = folder / "design.MVF";
-    std::filesystem::copy_file(argv[1], design, std::filesystem::copy_options::overwrite_existing);
-    mv::SystemHost host(folder);
     AnswerOk dialogs;
-    mv::QtFileChooser files;
-    mv::TfrmTimeTable_01 window(host, dialogs, files, folder / "Marovelantis.Env");
-    window.resize(1920, 1000);
-    window.show();
-    window.MyTimer().stop();
-    window.Session().OpenFile(design.string(), true);
-    window.Tools()->TypeButtons->button(mv::RadioButtonOfType(mv::kFiveWeekType))->click();
-    app.processEvents();
+    mv::bench::BenchWindow shown(argv[1], "mv-range-bench", dialogs);
+    mv::TfrmTimeTable_01& window = *shown;
 
     mv::EditContext& edit = window.Edit();
     const mv::Date first = window.Layout().Columns().front().date;
@@ -131,8 +113,5 @@ int main(int argc, char** argv) {
     Print("its undo", Median(deleteUndos), 100);
     std::printf("%-58s %9.1f ms\n", "for comparison: the view's full rebuild and redraw", rebuild);
     Print("range copy of the whole year to the next day (36,500 frames)", wholeYear, 1500);
-    window.Session().SetModified(false);
-    window.close();
-    std::filesystem::remove_all(folder);
     return 0;
 }
