@@ -1,6 +1,7 @@
 #include "model/keyvalueline.h"
 
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 #include "model/codec.h"
@@ -20,11 +21,29 @@ bool EqualsUpper(std::string_view text, std::string_view upper) {
     return true;
 }
 
-std::string UpperKey(std::string_view key) {
-    std::string upper(Trim(key));
-    for (char& c : upper) c = Upper(c);
-    return upper;
-}
+// A key trimmed and upper-cased, kept in place: keys are short names, and a lookup is made
+// for every item of every line read, so it should not allocate.
+class UpperKey {
+public:
+    explicit UpperKey(std::string_view key) {
+        key = Trim(key);
+        char* out = mShort;
+        if (key.size() > sizeof mShort) {
+            mLong.resize(key.size());
+            out = mLong.data();
+        }
+        for (std::size_t i = 0; i < key.size(); ++i) out[i] = Upper(key[i]);
+        mView = std::string_view(out, key.size());
+    }
+    UpperKey(const UpperKey&) = delete;
+    UpperKey& operator=(const UpperKey&) = delete;
+    operator std::string_view() const { return mView; }
+
+private:
+    char mShort[40];
+    std::string mLong;
+    std::string_view mView;
+};
 }  // namespace
 
 std::string_view Trim(std::string_view text) {
@@ -46,9 +65,27 @@ bool StartsCharacter(std::string_view line, std::size_t i) {
 
 std::size_t FindKey(std::string_view line, std::string_view upperNeedle, std::size_t from) {
     if (upperNeedle.empty()) return std::string_view::npos;
+    const std::size_t n = upperNeedle.size();
+    // Keys hold a byte that is not a letter ("_", "="), which has one case: candidates are
+    // found by a vectorised search for it, which keeps reading a long line cheap when it is
+    // searched once for every item.
+    std::size_t pivot = 0;
+    while (pivot < n && upperNeedle[pivot] >= 'A' && upperNeedle[pivot] <= 'Z') ++pivot;
+    if (pivot < n) {
+        const char mark = upperNeedle[pivot];
+        for (std::size_t i = from; i + n <= line.size();) {
+            const void* hit = std::memchr(line.data() + i + pivot, mark, line.size() - n + 1 - i);
+            if (!hit) break;
+            const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data()) - pivot;
+            std::size_t k = 0;
+            while (k < n && Upper(line[at + k]) == upperNeedle[k]) ++k;
+            if (k == n && StartsCharacter(line, at)) return at;
+            i = at + 1;
+        }
+        return std::string_view::npos;
+    }
     const char first = upperNeedle.front();
     const char lowerFirst = (first >= 'A' && first <= 'Z') ? static_cast<char>(first - 'A' + 'a') : first;
-    const std::size_t n = upperNeedle.size();
     // Candidates are found byte by byte and only then checked to start a character, which
     // keeps the scan a tight loop: keys are ASCII, so a match never holds a lead byte.
     for (std::size_t i = from; i + n <= line.size(); ++i) {
@@ -62,7 +99,7 @@ std::size_t FindKey(std::string_view line, std::string_view upperNeedle, std::si
 }
 
 std::optional<std::string_view> FindValue(std::string_view line, std::string_view key, std::string_view separator) {
-    const std::string upperKey = UpperKey(key);
+    const UpperKey upperKey(key);
     const std::size_t at = FindKey(line, upperKey);
     if (at == std::string_view::npos) return std::nullopt;
     if (at > 0) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -122,6 +124,36 @@ TEST(KeyValueLine, FindKeyNeverStartsOnATrailByte) {
     EXPECT_EQ(FindKey(line, "CI_X"), std::string_view::npos);
     EXPECT_EQ(FindKey("abCI_Xc", "CI_X"), 2u);
     EXPECT_EQ(FindKey("ci_x ci_x", "CI_X", 1), 5u);
+}
+
+// The search against the plain definition (first case-insensitive match at a character
+// start, from a position) over random lines of letters, marks and double-byte characters.
+TEST(KeyValueLine, FindKeyMatchesTheDefinitionOnRandomLines) {
+    const auto reference = [](std::string_view line, std::string_view needle, std::size_t from) {
+        std::size_t i = 0;
+        while (i < line.size()) {
+            if (i >= from && line.substr(i).size() >= needle.size()) {
+                bool equal = true;
+                for (std::size_t k = 0; k < needle.size(); ++k)
+                    equal = equal && std::toupper(static_cast<unsigned char>(line[i + k])) == needle[k];
+                if (equal) return i;
+            }
+            i += IsLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1;
+        }
+        return std::string_view::npos;
+    };
+    const std::string alphabet = "cCiIxX_= \x8B\x63\x5F";
+    std::mt19937 random(7);
+    for (int round = 0; round < 20000; ++round) {
+        std::string line;
+        const std::size_t length = random() % 16;
+        for (std::size_t i = 0; i < length; ++i) line += alphabet[random() % alphabet.size()];
+        const std::size_t from = random() % 4;
+        for (std::string_view needle : {"CI_X", "CI", "_X=", "X"}) {
+            SCOPED_TRACE(line + " / " + std::string(needle) + " from " + std::to_string(from));
+            ASSERT_EQ(FindKey(line, needle, from), reference(line, needle, from));
+        }
+    }
 }
 
 TEST(KeyValueLine, TypedValuesConvertOrCountAsMissing) {
