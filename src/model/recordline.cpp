@@ -1,6 +1,7 @@
 #include "model/recordline.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "model/date.h"
 #include "model/identity.h"
@@ -43,9 +44,28 @@ void ForEachFieldBlock(std::string_view line, Visit visit) {
     }
 }
 
-void Append(std::string& line, const std::string& item) {
-    line += item;
+// Items are written straight into the line: a line is built for every frame of every day
+// stored, and temporary strings per item would be most of that work.
+void Append(std::string& line, std::string_view key, std::string_view value) {
+    line += key;
+    line += '=';
+    line += value;
     line += kSep;
+}
+
+void Append(std::string& line, std::string_view key, int value) {
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    Append(line, key, std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+}
+
+void Append(std::string& line, std::string_view key, bool value) {
+    Append(line, key, std::string_view(value ? "True" : "False"));
+}
+
+std::string_view WithoutTrailingBreaks(std::string_view text) {
+    while (!text.empty() && text.back() == kLineBreakByte) text.remove_suffix(1);
+    return text;
 }
 
 }  // namespace
@@ -107,39 +127,39 @@ std::unique_ptr<TCInf> ParseRecordSummary(std::string_view line) {
 std::string BuildRecordLine(const TCInf& f) {
     std::string line;
     line.reserve(256 + f.TextStr.size() + f.Contents.size() + f.Fields.size() * 200);
-    Append(line, DateItem("Ci_CDate", f.CDate));
-    Append(line, TextItem("Ci_Cid", f.Cid));
-    Append(line, IntItem("Ci_STime", f.StoredSTime()));
-    Append(line, IntItem("Ci_ETime", f.StoredETime()));
-    Append(line, IntItem("Ci_WakuBC", f.WakuBC));
-    Append(line, TextItem("Ci_Title", DeriveTitle(f)));
-    Append(line, IntItem("Ci_ResizePos", f.ResizePos));
-    Append(line, IntItem("Ci_ResizeLen", f.ResizeLen));
-    Append(line, IntItem("Ci_DupPos", f.DupPos));
-    Append(line, IntItem("Ci_TextFH", f.TextFH));
-    Append(line, IntItem("Ci_TextFC", f.TextFC));
-    Append(line, TextItem("Ci_TextStr", f.TextStr));
-    Append(line, TextItem("Ci_DayMemo", f.DayMemo));
-    Append(line, BoolItem("Ci_Fixed", f.Fixed));
-    Append(line, IntItem("Ci_LeftPri", f.LeftPri));
-    Append(line, TextItem("Ci_Contents", StripTrailingBreaks(f.Contents)));
-    Append(line, BoolItem("Ci_ContLink", f.ContLink));
-    Append(line, TextItem("Ci_LinkURL", StripTrailingBreaks(f.LinkURL)));
+    Append(line, "Ci_CDate", std::string_view(FormatDate(f.CDate)));
+    Append(line, "Ci_Cid", std::string_view(f.Cid));
+    Append(line, "Ci_STime", f.StoredSTime());
+    Append(line, "Ci_ETime", f.StoredETime());
+    Append(line, "Ci_WakuBC", f.WakuBC);
+    Append(line, "Ci_Title", std::string_view(DeriveTitle(f)));
+    Append(line, "Ci_ResizePos", f.ResizePos);
+    Append(line, "Ci_ResizeLen", f.ResizeLen);
+    Append(line, "Ci_DupPos", f.DupPos);
+    Append(line, "Ci_TextFH", f.TextFH);
+    Append(line, "Ci_TextFC", f.TextFC);
+    Append(line, "Ci_TextStr", std::string_view(f.TextStr));
+    Append(line, "Ci_DayMemo", std::string_view(f.DayMemo));
+    Append(line, "Ci_Fixed", f.Fixed);
+    Append(line, "Ci_LeftPri", f.LeftPri);
+    Append(line, "Ci_Contents", WithoutTrailingBreaks(f.Contents));
+    Append(line, "Ci_ContLink", f.ContLink);
+    Append(line, "Ci_LinkURL", WithoutTrailingBreaks(f.LinkURL));
     if (f.Fields.empty()) return line;
     line += kSep;
     for (const TFInf& field : f.Fields) {
         line += kFieldOpen;
-        Append(line, IntItem("Fi_FID", field.FID));
-        Append(line, TextItem("Fi_FTextStr", StripTrailingBreaks(field.FTextStr)));
-        Append(line, IntItem("Fi_FArea", field.FArea));
-        Append(line, IntItem("Fi_FTextFH", field.FTextFH));
-        Append(line, IntItem("Fi_FTextFC", field.FTextFC));
-        Append(line, IntItem("Fi_FTextAL", field.FTextAL));
-        Append(line, IntItem("Fi_FLineType", field.FLineType));
-        Append(line, IntItem("Fi_FOff_Y0", field.FOff_Y0));
-        Append(line, IntItem("Fi_FOff_X0", field.FOff_X0));
-        Append(line, IntItem("Fi_FOff_Y1", field.FOff_Y1));
-        Append(line, IntItem("Fi_FOff_X1", field.FOff_X1));
+        Append(line, "Fi_FID", field.FID);
+        Append(line, "Fi_FTextStr", WithoutTrailingBreaks(field.FTextStr));
+        Append(line, "Fi_FArea", field.FArea);
+        Append(line, "Fi_FTextFH", field.FTextFH);
+        Append(line, "Fi_FTextFC", field.FTextFC);
+        Append(line, "Fi_FTextAL", field.FTextAL);
+        Append(line, "Fi_FLineType", field.FLineType);
+        Append(line, "Fi_FOff_Y0", field.FOff_Y0);
+        Append(line, "Fi_FOff_X0", field.FOff_X0);
+        Append(line, "Fi_FOff_Y1", field.FOff_Y1);
+        Append(line, "Fi_FOff_X1", field.FOff_X1);
         line += kFieldClose;
     }
     return line;

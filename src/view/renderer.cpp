@@ -177,6 +177,9 @@ void TimetableRenderer::StackFields(FrameBox& box, std::vector<FieldPlan>& plans
         field.FOff_Y1 = top - box.rect.top - plan.layout.topMargin;
         previousBottom = top + lines * plan.input.lineHeight;
         first = false;
+        // Once stacked, a field keeps its place from drawing to drawing: its layout is
+        // already the one planned.
+        if (plan.input.yOffset == field.FOff_Y1) continue;
         plan.input.yOffset = field.FOff_Y1;
         plan.layout = LayOutField(plan.input);
     }
