@@ -40,10 +40,7 @@ void ReportProgress(EditContext& context, std::size_t lines, std::size_t day, st
 
 }  // namespace
 
-namespace {
-
-// Empties the days; false when they held nothing.
-bool EmptyDays(EditContext& context, const Date& first, const Date& last) {
+bool EmptyDateRange(EditContext& context, const Date& first, const Date& last) {
     WorkingSet& working = context.Working();
     LineStore& store = context.Design().Store();
     const std::vector<Date> days = DaysOf(first, last);
@@ -63,10 +60,8 @@ bool EmptyDays(EditContext& context, const Date& first, const Date& last) {
     return true;
 }
 
-}  // namespace
-
 bool DeleteDateRange(EditContext& context, Dialogs& dialogs, const Date& first, const Date& last) {
-    if (!Ask(dialogs, "削除", first, last, nullptr) || !EmptyDays(context, first, last)) return false;
+    if (!Ask(dialogs, "削除", first, last, nullptr) || !EmptyDateRange(context, first, last)) return false;
     context.Range().Clear();
     return true;
 }
@@ -77,7 +72,7 @@ bool ClearDate(EditContext& context, Dialogs& dialogs, const Date& date) {
                                  std::to_string(100 + date.day).substr(1) + " 日\r\n\r\nよろしいですか。";
     if (dialogs.Show(MessageKind::Question, kConfirmCaption, question, Buttons::OkCancel, Answer::Ok) != Answer::Ok)
         return false;
-    return EmptyDays(context, date, date);
+    return EmptyDateRange(context, date, date);
 }
 
 bool TransferDateRange(EditContext& context, Dialogs& dialogs, FrameIdSource& ids, const Date& first,

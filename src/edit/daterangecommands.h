@@ -13,6 +13,9 @@ class FrameIdSource;
 // Asks, then empties the days. False when cancelled or the days held nothing.
 bool DeleteDateRange(EditContext& context, Dialogs& dialogs, const Date& first, const Date& last);
 
+// Empties the days without asking (one undo step); false when they held nothing.
+bool EmptyDateRange(EditContext& context, const Date& first, const Date& last);
+
 // Asks (all frames of this date), then empties the one day; the date range is left alone.
 bool ClearDate(EditContext& context, Dialogs& dialogs, const Date& date);
 

@@ -1,7 +1,6 @@
 #include "edit/framecommands.h"
 
-#include <functional>
-
+#include "edit/framechange.h"
 #include "edit/grip.h"
 #include "model/codec.h"
 #include "model/identity.h"
@@ -13,29 +12,6 @@
 namespace mv {
 
 namespace {
-
-std::unique_ptr<TCInf> ParsedFrame(const WorkingSet& working, const Date& date, const std::string& cid) {
-    const std::optional<std::string> line = working.LineOf(date, cid);
-    if (!line) return nullptr;
-    ParsedRecord parsed = ParseRecordLine(*line, working.Context());
-    return parsed.kind == ParsedRecord::Kind::Frame ? std::move(parsed.frame) : nullptr;
-}
-
-// Applies a change to a frame: in place on a date in view (the frame keeps its serials),
-// else to its stored line. The frame as it was is returned for the undo entry.
-std::unique_ptr<TCInf> ChangeFrame(WorkingSet& working, const Date& date, const std::string& cid,
-                                   const std::function<void(TCInf&)>& change) {
-    std::unique_ptr<TCInf> before = ParsedFrame(working, date, cid);
-    if (!before) return nullptr;
-    if (TCInf* shown = working.FrameOn(date, cid)) {
-        change(*shown);
-        return before;
-    }
-    TCInf after = *before;
-    change(after);
-    working.ReplaceFromLine(date, BuildRecordLine(after));
-    return before;
-}
 
 bool Confirm(Dialogs& dialogs, const std::string& question) {
     return dialogs.Show(MessageKind::Question, kConfirmCaption, question, Buttons::OkCancel, Answer::Ok) == Answer::Ok;

@@ -41,3 +41,17 @@ char* WriteZeroPadded(char* out, int value, int width) {
 }
 
 }  // namespace mv
+
+namespace mv {
+
+std::string WithThousands(long long value) {
+    const std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string out = value < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+}  // namespace mv

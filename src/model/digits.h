@@ -27,3 +27,10 @@ inline void AppendZeroPadded(std::string& out, int value, int width) {
 }
 
 }  // namespace mv
+
+namespace mv {
+
+// The number with a "," between every three digits: 1234567 gives "1,234,567".
+std::string WithThousands(long long value);
+
+}  // namespace mv
