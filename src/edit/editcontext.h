@@ -52,6 +52,8 @@ public:
     virtual void Progress(int /*done*/, int /*total*/) {}
     // The pressed column's date header and cell are shown as pressed.
     virtual void PressedAt(int /*column*/, int /*row*/) {}
+    // Open the property window on the selected frame.
+    virtual void ShowProperties() {}
 };
 
 class EditContext : private ModifiedListener {

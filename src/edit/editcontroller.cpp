@@ -295,7 +295,10 @@ void EditController::LayoutSettled() {
 void EditController::DoubleClick(const PointerEvent& event) {
     if (mOptions.busy) return;
     const FrameBox* hit = mView.FrameAt(event.x, event.y, mContext.Selection().Frame(mContext.Working()));
-    if (mOptions.packed) return;  // the property window opens here once it exists
+    if (mOptions.packed || (mOptions.doubleClickProperties && hit)) {
+        if (hit) mContext.Listener().ShowProperties();
+        return;
+    }
     if (mMode == EditMode::FieldEdit && hit && mContext.Selection().Field(mContext.Working()) >= 0) {
         const EditSelection& selection = mContext.Selection();
         mContext.Listener().EditFieldInPlace(selection.SelectedDate(), selection.Cid(), selection.Field(mContext.Working()));
@@ -308,6 +311,12 @@ void EditController::DoubleClick(const PointerEvent& event) {
         mCopy = false;
     }
     SetMode(next);
+}
+
+void EditController::EnterFieldEdit() {
+    if (mOptions.packed || mContext.Selection().Empty() || mMode == EditMode::FieldEdit) return;
+    if (mPressed) CancelDrag();
+    SetMode(EditMode::FieldEdit);
 }
 
 void EditController::Escape() {

@@ -26,6 +26,7 @@ struct PointerOptions {
     int minuteUnit = 5;
     bool dragScroll = false;     // dragging the background scrolls the picture
     bool packed = false;         // the packed display: no editing
+    bool doubleClickProperties = false;  // a double-click on a frame opens its properties
     bool busy = false;           // a long operation runs: presses do nothing
 };
 
@@ -70,6 +71,8 @@ public:
     void AddFieldToSelected(bool timeField);
 
     // Undo and redo show what they restored in the Normal mode; a drag held meanwhile ends.
+    // Makes the fields of the selected frame editable (the property window opened on it).
+    void EnterFieldEdit();
     void ReturnToNormal();
     // The design or the view was replaced: every drag ends, the mode returns to Normal.
     void Reset();

@@ -38,13 +38,18 @@ std::string AsciiTimeText(std::string_view utf8) {
 // Records the change (when a kind is given), applies it and reports the frame's date.
 bool ApplyChange(EditContext& context, const Date& date, const std::string& cid,
                  const std::function<void(TCInf&)>& change, std::optional<HistoryKind> kind = std::nullopt,
-                 const char* description = "") {
+                 const char* description = "", bool report = true) {
     WorkingSet& working = context.Working();
     const std::unique_ptr<TCInf> before = ParsedFrame(working, date, cid);
     if (!before) return false;
     if (kind) context.History().RecordFrame(*kind, *before, nullptr, Sjis(description));
     ChangeFrame(working, date, cid, change);
-    context.FinishEdit({date}, Sjis("枠内容の変更"));
+    if (report) {
+        context.FinishEdit({date}, Sjis("枠内容の変更"));
+    } else {
+        context.Design().SetModified(true);
+        context.Listener().FrameRedraw(date, cid);
+    }
     return true;
 }
 
@@ -136,17 +141,20 @@ bool SetFieldAlignment(EditContext& context, const Date& date, const std::string
     });
 }
 
-bool SetContents(EditContext& context, const Date& date, const std::string& cid, const std::string& text) {
-    return ApplyChange(context, date, cid, [&](TCInf& frame) { frame.Contents = text; });
+bool SetContents(EditContext& context, const Date& date, const std::string& cid, const std::string& text,
+                 bool report) {
+    return ApplyChange(context, date, cid, [&](TCInf& frame) { frame.Contents = text; }, std::nullopt, "", report);
 }
 
 bool SetContentsLink(EditContext& context, const Date& date, const std::string& cid, bool link) {
     return ApplyChange(context, date, cid, [&](TCInf& frame) { frame.ContLink = link; });
 }
 
-bool SetLinks(EditContext& context, const Date& date, const std::string& cid, const std::string& text) {
-    return ApplyChange(context, date, cid, [&](TCInf& frame) { frame.LinkURL = text; });
+bool SetLinks(EditContext& context, const Date& date, const std::string& cid, const std::string& text, bool report) {
+    return ApplyChange(context, date, cid, [&](TCInf& frame) { frame.LinkURL = text; }, std::nullopt, "", report);
 }
+
+void ReportFrameChange(EditContext& context, const Date& date) { context.FinishEdit({date}, Sjis("枠内容の変更")); }
 
 bool ResetFieldPosition(EditContext& context, const Date& date, const std::string& cid, int field, bool belowFrame,
                         int frameHeight, int referenceFontHeight) {

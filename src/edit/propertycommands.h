@@ -41,9 +41,14 @@ bool SetFieldAlignment(EditContext& context, const Date& date, const std::string
                        int drawnOffset);
 
 // Contents, its link flag and the link list (one "name = address" per line). Not recorded.
-bool SetContents(EditContext& context, const Date& date, const std::string& cid, const std::string& text);
+// A text typed key by key is stored with `report` false (the frame redrawn, nothing sent to
+// the other sharers) and reported once by ReportFrameChange when the editor is left.
+bool SetContents(EditContext& context, const Date& date, const std::string& cid, const std::string& text,
+                 bool report = true);
 bool SetContentsLink(EditContext& context, const Date& date, const std::string& cid, bool link);
-bool SetLinks(EditContext& context, const Date& date, const std::string& cid, const std::string& text);
+bool SetLinks(EditContext& context, const Date& date, const std::string& cid, const std::string& text,
+              bool report = true);
+void ReportFrameChange(EditContext& context, const Date& date);
 
 // Puts the field at the frame's top left corner, or just below the frame (its height in
 // pixels plus the reference font's). Not recorded.

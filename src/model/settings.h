@@ -21,6 +21,8 @@ class Host;
 
 inline constexpr std::string_view kSettingsFileName = "Marovelantis.Env";
 inline constexpr int kCsvColumnSlots = 5;
+// The three standard frame colours ("標準１" to "標準３"), 0x00BBGGRR.
+inline constexpr int kStandardFrameColours[3] = {12171705, 13089473, 11517093};
 
 struct EnvSettings {
     static constexpr Rect kNoRect{-1, -1, -1, -1};

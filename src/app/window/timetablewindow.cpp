@@ -26,6 +26,7 @@
 #include "app/window/picturepointer.h"
 #include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/framemenu.h"
+#include "edit/widgets/memoline.h"
 #include "edit/widgets/movepreview.h"
 #include "app/window/toolpanel.h"
 #include "edit/undocommands.h"
@@ -132,7 +133,9 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
             EditFieldInPlace(selection.SelectedDate(), selection.Cid(), field);
         });
     }
-    mFrameMenu = new FrameMenu(this, *mController, *mEdit, [this] { SetEditKind(0); });
+    mFrameMenu = new FrameMenu(this, *mController, *mEdit, [this] { SetEditKind(0); },
+                               [this] { OpenPropertiesFromMenu(); });
+    mProperties = new TfrmTimeEdit_01(this, *this);
     mHeaderRange = new DateHeaderRange(*this, *mView->FixedTop());
     mTitleEditor = new FieldEditor(mView->Pic());
     mTitleEditor->onChanged = [this](const QString& text) { TitleEditorChanged(text); };
@@ -388,6 +391,7 @@ void TfrmTimeTable_01::RefreshLayout() {
         if (!mNavigation->DateTimerRunning()) mController->LayoutSettled();
         PreviewChanged();
     }
+    if (mProperties) mProperties->RefreshFrame();
 }
 
 void TfrmTimeTable_01::Redraw() {
@@ -540,6 +544,7 @@ void TfrmTimeTable_01::Mn_UndoClick() {
     std::optional<BusyScope> busy;
     if (mSession.History().Entries().back().count > kLongStepLines) busy.emplace(*this);
     mController->ReturnToNormal();
+    mProperties->hide();
     UndoNewest(*mEdit);
 }
 
@@ -547,6 +552,7 @@ void TfrmTimeTable_01::Mn_RedoClick() {
     if (IsBusy()) return;
     BusyScope busy(*this);
     mController->ReturnToNormal();
+    mProperties->hide();
     RedoNewest(*mEdit);
 }
 
@@ -622,6 +628,7 @@ void TfrmTimeTable_01::closeEvent(QCloseEvent* event) {
         return;
     }
     for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer, &mTranTimer, &mSizeSettleTimer}) timer->stop();
+    mProperties->StorePlacement();
     EnvSettings& settings = mSession.Settings();
     settings.Mnx_DragScroll = mDragScroll->isChecked();
     settings.Mnx_ShowProperty = mShowProperty->isChecked();
@@ -636,10 +643,15 @@ void TfrmTimeTable_01::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmTimeTable_01::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasFormat(QString::fromLatin1(kMemoLineMime)))
+        event->acceptProposedAction();
 }
 
 void TfrmTimeTable_01::dropEvent(QDropEvent* event) {
+    if (DropMemoLine(*event)) {
+        event->acceptProposedAction();
+        return;
+    }
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.front().isLocalFile()) return;
     event->acceptProposedAction();

@@ -10,6 +10,7 @@
 #include "app/window/designsession.h"
 #include "edit/editcontext.h"
 #include "edit/editcontroller.h"
+#include "edit/widgets/propertywindow.h"
 #include "model/holidaytable.h"
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
@@ -25,7 +26,11 @@ namespace mv {
 class TimetableView;
 class ToolPanel;
 
-class TfrmTimeTable_01 : public QMainWindow, public SessionListener, public NavigationHost, public EditListener {
+class TfrmTimeTable_01 : public QMainWindow,
+                         public SessionListener,
+                         public NavigationHost,
+                         public EditListener,
+                         public PropertyHost {
 public:
     // The seams are given by the program (real ones) or by tests (scripted ones).
     TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& files, std::filesystem::path settingsPath,
@@ -65,7 +70,7 @@ public:
     // "元に戻す" and "やり直す".
     void Mn_UndoClick();
     void Mn_RedoClick();
-    EditContext& Edit() { return *mEdit; }
+    EditContext& Edit() override { return *mEdit; }
 
     // EditListener
     void DatesChanged(const std::vector<Date>& dates) override;
@@ -91,12 +96,31 @@ public:
     // The date range changed: the header shows it again.
     void RangeChanged();
     class DateHeaderRange& HeaderRange() { return *mHeaderRange; }
+    void ShowProperties() override;
+    TfrmTimeEdit_01& Properties() { return *mProperties; }
+
+    // PropertyHost
+    FrameIdSource& FrameIds() override { return mSession.Ids(); }
+    Dialogs& Messages() override { return mSession.DialogsRef(); }
+    EnvSettings& Settings() override { return mSession.Settings(); }
+    bool Packed() const override { return mSession.View().editKind == 1; }
+    void ToggleEditKind() override;
+    QString EditKindCaption() const override;
+    const FrameBox* DrawnBox(const Date& date, const std::string& cid) const override;
+    int ReferenceFontHeight() const override { return mDesignView.Layout().Metrics().fontPixelHeight; }
+    std::optional<Date> PressedDate() const override;
+    void StoreView() override { mSession.CommitView(); }
+    void JumpToDate(const Date& date) override;
+    // Opens the property window from the frame menus: on the title editor, and in the
+    // editing display with the fields editable.
+    void OpenPropertiesFromMenu();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -122,6 +146,8 @@ private:
     // The title editor's text stored as it is typed, and the one undo entry on leaving.
     void TitleEditorChanged(const QString& text);
     void TitleEditorLeft();
+    // A memo line of the property window dropped on the picture: a title of the frame there.
+    bool DropMemoLine(const QDropEvent& event);
     // The selection as drawn last, to take its outline off when it moves.
     void EraseDrawnSelection();
 
@@ -146,6 +172,7 @@ private:
     class FrameMenu* mFrameMenu = nullptr;
     class FieldEditor* mTitleEditor = nullptr;
     class DateHeaderRange* mHeaderRange = nullptr;
+    TfrmTimeEdit_01* mProperties = nullptr;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;

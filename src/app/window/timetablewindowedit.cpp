@@ -24,6 +24,7 @@ void TfrmTimeTable_01::UpdatePointerOptions() {
     options.minuteUnit = mSession.Design().MinuteStepIndex() + 1;
     options.dragScroll = mDragScroll && mDragScroll->isChecked();
     options.packed = mSession.View().editKind == 1;
+    options.doubleClickProperties = mShowProperty && mShowProperty->isChecked();
     options.busy = IsBusy();
     mController->SetOptions(options);
 }
@@ -50,6 +51,7 @@ void TfrmTimeTable_01::DatesChanged(const std::vector<Date>& dates) {
     mView->RedrawEditedDates(mDesignView.Layout(), mDesignView.Days(), columns, CurrentPaintOptions());
     mDrawnSelectionCid = mEdit->Selection().Cid();
     mDrawnSelectionDate = mEdit->Selection().SelectedDate();
+    if (mProperties) mProperties->RefreshFrame();
 }
 
 void TfrmTimeTable_01::EraseDrawnSelection() {
@@ -67,6 +69,7 @@ void TfrmTimeTable_01::SelectionChanged() {
     mView->RedrawSelection(mDesignView.Layout(), mDesignView.Days(), CurrentPaintOptions());
     mDrawnSelectionCid = mEdit->Selection().Cid();
     mDrawnSelectionDate = mEdit->Selection().SelectedDate();
+    if (mProperties) mProperties->RefreshFrame();
 }
 
 void TfrmTimeTable_01::ChosenChanged() {
@@ -87,6 +90,7 @@ void TfrmTimeTable_01::FrameRedraw(const Date& date, const std::string& cid) {
     const PaintOptions options = CurrentPaintOptions();
     mView->RedrawFrame(mDesignView.Layout(), mDesignView.Days(), frame, true, options);
     mView->RedrawSelection(mDesignView.Layout(), mDesignView.Days(), options);
+    if (mProperties) mProperties->RefreshFrame();
 }
 
 void TfrmTimeTable_01::PreviewChanged() {

@@ -3,7 +3,7 @@
 namespace mv {
 
 FrameMenu::FrameMenu(QWidget* parent, EditController& controller, EditContext& context,
-                     std::function<void()> backToEditing)
+                     std::function<void()> backToEditing, std::function<void()> showProperties)
     : QObject(parent), mController(controller), mContext(context), mMenu(new QMenu(parent)), mPackMenu(new QMenu(parent)) {
     mMenu->setObjectName(QStringLiteral("PMenu"));
     mPackMenu->setObjectName(QStringLiteral("PMenuPack"));
@@ -58,15 +58,15 @@ FrameMenu::FrameMenu(QWidget* parent, EditController& controller, EditContext& c
     connect(timeAdd, &QAction::triggered, this, [&c] { c.AddFieldToSelected(true); });
     titles->addActions({titleAdd, mTitleDelete, timeAdd});
     mMenu->addSeparator();
-    // The clipboard and partial design files, and the property window, come with their issues.
+    // The clipboard and partial design files come with their issue.
     Item(mMenu, "Pm_Clip", "11. Clipboard")->setEnabled(false);
     Item(mMenu, "Pm_MvfFile", "12. MVF.File")->setEnabled(false);
     mMenu->addSeparator();
-    Item(mMenu, "Pm_Field_Edit", "13. プロパティ")->setEnabled(false);
+    connect(Item(mMenu, "Pm_Field_Edit", "13. プロパティ"), &QAction::triggered, this, showProperties);
     mNeedsHit = {remove, mSelect, move, copy, connectMenu->menuAction(), titleAdd, timeAdd};
 
     connect(Item(mPackMenu, "Pm_PackEdit", "1. 編集モードにする"), &QAction::triggered, this, std::move(backToEditing));
-    Item(mPackMenu, "Mn_PackProperty", "2. プロパティ")->setEnabled(false);
+    connect(Item(mPackMenu, "Mn_PackProperty", "2. プロパティ"), &QAction::triggered, this, std::move(showProperties));
     calendar->menuAction()->setEnabled(false);
 }
 

@@ -12,8 +12,10 @@ namespace mv {
 
 class FrameMenu : public QObject {
 public:
-    // `backToEditing` switches the packed display back to the editing one.
-    FrameMenu(QWidget* parent, EditController& controller, EditContext& context, std::function<void()> backToEditing);
+    // `backToEditing` switches the packed display back to the editing one; `showProperties`
+    // opens the property window.
+    FrameMenu(QWidget* parent, EditController& controller, EditContext& context, std::function<void()> backToEditing,
+              std::function<void()> showProperties);
 
     // Opens the menu for the last press, at a point of the screen.
     void Popup(const QPoint& globalPos);
