@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -68,8 +69,11 @@ Answer QtDialogs::Show(MessageKind kind, const std::string& caption, const std::
     if (buttons == Buttons::YesNo) qtButtons = QMessageBox::Yes | QMessageBox::No;
     if (buttons == Buttons::YesNoCancel) qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     if (buttons == Buttons::OkCancel) qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
+    // Over the window the user works in (a tool window kept on top would hide a box that
+    // belonged to the window under it).
+    QWidget* active = QApplication::activeWindow();
     QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(MessageLines(text)), qtButtons,
-                    mParent);
+                    active ? active : mParent);
     for (QAbstractButton* button : box.buttons())
         button->setText(QString::fromUtf8(ButtonText(box.standardButton(button))));
     box.setDefaultButton(ToQt(defaultAnswer));

@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -133,6 +134,7 @@ void TfrmTimeEdit_01::BuildTitlePage(QWidget* page) {
     connect(Cmb_FS, &QComboBox::activated, this, [this](int index) { FontSizeChosen(index); });
     Pnl_FC = Named(new QPushButton(QStringLiteral("文字"), page), "Pnl_FC");
     Pnl_BC = Named(new QPushButton(QStringLiteral("枠色"), page), "Pnl_BC");
+    for (QPushButton* panel : {Pnl_FC, Pnl_BC}) panel->setMinimumSize(56, 24);
     connect(Pnl_FC, &QPushButton::clicked, this, [this] { TextColourClicked(); });
     connect(Pnl_BC, &QPushButton::clicked, this, [this] { FrameColourClicked(); });
     Btn_PropEditKind = Named(new QPushButton(page), "Btn_PropEditKind");
@@ -263,6 +265,10 @@ void TfrmTimeEdit_01::Open(bool focusTitle) {
             const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
             const Rect placed = PlaceWindow(settings.FPS_TimeEdit_01, screen.width(), screen.height(), width(), height());
             setGeometry(placed.left, placed.top, placed.width, placed.height);
+        } else if (parentWidget()) {
+            // First shown: beside the right edge of the design window, below its tools.
+            const QRect owner = parentWidget()->frameGeometry();
+            move(std::max(owner.left(), owner.right() - width() - 24), owner.top() + 120);
         }
         if (settings.FListWidth > 0) mTitleSplit->setSizes({settings.FListWidth, std::max(1, width() - settings.FListWidth)});
         if (settings.FListHeight > 0)
@@ -288,6 +294,19 @@ void TfrmTimeEdit_01::StorePlacement() {
     settings.Edt_Memo = FromUtf8(Edt_Memo->toPlainText().toStdString(), &replaced);
     const QRect g = geometry();
     settings.FPS_TimeEdit_01 = {g.y(), g.x(), g.width(), g.height()};
+}
+
+bool TfrmTimeEdit_01::event(QEvent* event) {
+    // The design window's own keys (Enter, Delete, Esc) count in its tool windows too: here
+    // the keys without Ctrl or Alt belong to the control that has the focus.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void TfrmTimeEdit_01::closeEvent(QCloseEvent* event) {
@@ -455,7 +474,11 @@ void TfrmTimeEdit_01::TimeEdited(bool start) {
         return typed->setFocus();
     }
     if (*times != old) ChangeFrameTimes(mHost.Edit(), shown->date, shown->cid, *times);
-    RefreshFrame();
+    // Both fields show the times as taken, also the one that keeps the focus.
+    mFilling = true;
+    Edt_Naiyo_STime->setText(QString::fromStdString(FormatHHMM(times->start)));
+    Edt_Naiyo_ETime->setText(QString::fromStdString(FormatHHMM(times->end)));
+    mFilling = false;
 }
 
 void TfrmTimeEdit_01::FontSizeChosen(int index) {

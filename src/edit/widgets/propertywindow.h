@@ -80,6 +80,7 @@ public:
     std::function<std::optional<int>(int)> pickFrameColour;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
