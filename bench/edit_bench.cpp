@@ -2,7 +2,7 @@
 // day: one mouse move of a body drag (the preview recomputed and painted), the commit of a
 // move to the next date (undo entry, data change, the two columns laid out again and
 // redrawn), its undo, and the full rebuild and redraw of the view as the baseline the
-// partial redraw is measured against. Prints milliseconds of CPU time (median, fastest).
+// partial redraw is measured against; and the property window following the selection. Prints milliseconds of CPU time (median, fastest).
 //
 //   QT_QPA_PLATFORM=offscreen edit-bench DESIGN.MVF
 //   (bench/edit.sh generates the design and runs this and the edit verb's benchmark)
@@ -120,6 +120,24 @@ int main(int argc, char** argv) {
         window.Mn_UndoClick();
     }
 
+    // The property window, open on the Title page, filled for one frame after another of the
+    // third date, as it is after every selection change.
+    std::vector<double> refreshes;
+    {
+        window.Properties().Open(false);
+        const mv::Date date = window.Layout().Columns().at(2).date;
+        const auto& frames = window.Session().Working().Column(2).frames;
+        for (int i = 0; i < kRuns * 4; ++i) {
+            const mv::TCInf& frame = *frames.at(static_cast<std::size_t>(i) % frames.size());
+            window.Edit().Selection().Select(frame.Cid, date, 0);
+            const double begin = CpuMs();
+            window.Properties().RefreshFrame();
+            app.processEvents();
+            refreshes.push_back(CpuMs() - begin);
+        }
+        window.Properties().hide();
+    }
+
     const Timing commit = Summary(commits), rebuild = Summary(rebuilds);
     std::printf("five-week view, %zu dates, %zu frames on the third date\n", window.Layout().Columns().size(),
                 window.Boxes().at(2).size());
@@ -127,6 +145,7 @@ int main(int argc, char** argv) {
     Print("commit of a move to the next date (partial redraw)", commit, 16);
     Print("undo of that move", Summary(undos), 16);
     Print("create at a press (commit and redraw)", Summary(creates), 16);
+    Print("property window following a selection change", Summary(refreshes), 5);
     std::printf("%-52s median %7.3f ms  fastest %7.3f ms\n", "baseline: full rebuild and redraw", rebuild.median,
                 rebuild.fastest);
     std::printf("commit against the full rebuild: %.1f times faster (target 3)\n", rebuild.median / commit.median);

@@ -416,7 +416,12 @@ void TfrmTimeEdit_01::FillFieldEditors(const Shown& shown) {
     for (int i = 0; i < 4; ++i) mAlign[i]->setChecked(selected && selected->FTextAL == i);
     for (QRadioButton* button : mAlign) button->setAutoExclusive(true);
     Grp_Format->setEnabled(selected && !mHost.Packed());
-    PaintColourPanels(Pnl_FC, Pnl_BC, selected ? selected->FTextFC : shown.frame->TextFC, shown.frame->WakuBC);
+    // A style sheet is costly to apply: only when the colours change.
+    const std::pair colours{selected ? selected->FTextFC : shown.frame->TextFC, shown.frame->WakuBC};
+    if (colours != mPanelColours) {
+        mPanelColours = colours;
+        PaintColourPanels(Pnl_FC, Pnl_BC, colours.first, colours.second);
+    }
 }
 
 void TfrmTimeEdit_01::SetEditorsReadOnly(bool readOnly) {

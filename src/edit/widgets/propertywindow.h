@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "edit/editcontext.h"
 #include "edit/undohistory.h"
@@ -145,6 +146,7 @@ private:
     bool mOwnEdit = false;      // an edit of this window is being reported back to it
     bool mToldReplaced = false;
     bool mStateRestored = false;
+    std::pair<int, int> mPanelColours{-1, -1};  // text and frame colour the panels show
     std::optional<FrameSnapshot> mTitleBefore;  // the frame as the title editing visit began
     std::optional<Date> mTextEditedDate;         // contents or links typed, not yet reported
 
