@@ -7,42 +7,18 @@
 //   QT_QPA_PLATFORM=offscreen range-bench YEAR.MVF
 
 #include <QApplication>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #include "edit/daterangecommands.h"
 #include "edit/framecommands.h"
 #include "bench/benchwindow.h"
+#include "bench/wallclock.h"
 #include "view/fonts.h"
 
-namespace {
-
-class AnswerOk : public mv::Dialogs {
-public:
-    mv::Answer Show(mv::MessageKind, const std::string&, const std::string&, mv::Buttons, mv::Answer answer) override {
-        return answer;
-    }
-};
-
-double Ms(const std::function<void()>& work) {
-    const auto begin = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
-}
-
-double Median(std::vector<double> runs) {
-    std::sort(runs.begin(), runs.end());
-    return runs[runs.size() / 2];
-}
-
-void Print(const char* what, double ms, double target) {
-    std::printf("%-58s %9.1f ms  (target %.0f ms: %s)\n", what, ms, target, ms <= target ? "met" : "MISSED");
-}
-
-}  // namespace
+using mv::bench::Median;
+using mv::bench::Ms;
+using mv::bench::Print;
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -51,7 +27,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     mv::SubstituteFonts();
-    AnswerOk dialogs;
+    mv::bench::AnswerOk dialogs;
     mv::bench::BenchWindow shown(argv[1], "mv-range-bench", dialogs);
     mv::TfrmTimeTable_01& window = *shown;
 
