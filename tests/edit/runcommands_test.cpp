@@ -14,22 +14,16 @@ namespace {
 
 class RunTest : public EditFixture {
 protected:
-    // Every line of July, the shown dates' as their frames build them.
-    std::string July() {
+    // Every line of July (the shown dates' as their frames build them); or, given an id, the
+    // days holding a frame other than that one, as "day,day,".
+    std::string July(const std::string& except = {}) {
         working.CommitView(true);
         std::string text;
         for (int day = 1; day <= 31; ++day)
-            for (const std::string& line : design.Store().Slot(SlotOfDate({2003, 7, day}))) text += line + "\n";
-        return text;
-    }
-    // The dates of July holding a frame other than `except`, as "day,day,".
-    std::string DatesWithout(const std::string& except) {
-        working.CommitView(true);
-        std::string days;
-        for (int day = 1; day <= 31; ++day)
             for (const std::string& line : design.Store().Slot(SlotOfDate({2003, 7, day})))
-                if (line.find("Ci_Cid=" + except + "%") == std::string::npos) days += std::to_string(day) + ",";
-        return days;
+                if (except.empty()) text += line + "\n";
+                else if (line.find("Ci_Cid=" + except + "%") == std::string::npos) text += std::to_string(day) + ",";
+        return text;
     }
 };
 
@@ -61,7 +55,7 @@ TEST_F(RunTest, ExpansionAddsACopyOnEveryChosenWeekdayAndUndoTakesThemAllAway) {
                   c.made);
         ASSERT_FALSE(dialogs.shown.empty());
         EXPECT_EQ(dialogs.shown.back().text, c.message);
-        EXPECT_EQ(DatesWithout("M"), c.dates);
+        EXPECT_EQ(July("M"), c.dates);
         if (c.made == 0) {
             EXPECT_FALSE(history.CanUndo());
             continue;
@@ -114,22 +108,14 @@ TEST_F(RunTest, ShiftMovesTheFramesThatStayInTheDayAndUndoRestoresTheLines) {
     EXPECT_EQ(July(), before);
     ASSERT_TRUE(UndoNewest(context));
 
-    struct Refused {
-        std::vector<DayFrameItem> frames;
-        const char* minutes;
-        ShiftOutcome outcome;
-        const char* message;
-    };
-    const std::vector<Refused> refused = {
-        {ab, "1a", ShiftOutcome::InvalidMinutes, "繰上・繰下の時間が不正です。"},
-        {{}, "30", ShiftOutcome::NothingSelected, "繰上・繰下の枠を選択して下さい。"},
-        {{items[0]}, "30", ShiftOutcome::NothingShifted, "下記の枠は時刻範囲を超える為、繰り上げを行いません。"},
-    };
-    for (const Refused& r : refused) {
-        dialogs.shown.clear();
-        EXPECT_EQ(ShiftFrames(context, dialogs, date, r.frames, r.minutes, true), r.outcome) << r.message;
-        EXPECT_TRUE(dialogs.shown.back().text.starts_with(r.message)) << dialogs.shown.back().text;
-    }
+    // Refused: minutes that are no number, nothing chosen, and no frame that can move.
+    dialogs.shown.clear();
+    EXPECT_EQ(ShiftFrames(context, dialogs, date, ab, "1a", true), ShiftOutcome::InvalidMinutes);
+    EXPECT_EQ(ShiftFrames(context, dialogs, date, {}, "30", true), ShiftOutcome::NothingSelected);
+    EXPECT_EQ(ShiftFrames(context, dialogs, date, {items[0]}, "30", true), ShiftOutcome::NothingShifted);
+    ASSERT_EQ(dialogs.shown.size(), 4u);  // the last with its question
+    EXPECT_EQ(dialogs.shown[0].text, "繰上・繰下の時間が不正です。");
+    EXPECT_EQ(dialogs.shown[1].text, "繰上・繰下の枠を選択して下さい。");
     EXPECT_EQ(July(), before);
     EXPECT_FALSE(history.CanUndo());
 }
