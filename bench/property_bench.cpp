@@ -11,40 +11,26 @@
 #include <vector>
 
 #include "bench/benchwindow.h"
-#include "bench/wallclock.h"
 #include "edit/designlists.h"
 #include "edit/runcommands.h"
-#include "view/fonts.h"
 
-using mv::bench::Median;
-using mv::bench::Ms;
-using mv::bench::Print;
+namespace mv::bench {
+namespace {
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: property-bench YEAR.MVF\n");
-        return 2;
-    }
-    QApplication app(argc, argv);
-    mv::SubstituteFonts();
-    mv::bench::AnswerOk dialogs;
-    mv::bench::BenchWindow shown(argv[1], "mv-property-bench", dialogs);
-    mv::TfrmTimeTable_01& window = *shown;
-
-    mv::EditContext& edit = window.Edit();
+void Measure(QApplication& app, TfrmTimeTable_01& window, Dialogs& dialogs) {
     // The first frame of the first shown date, held by id and date as the window holds it.
-    const mv::TCInf& frame = *window.Boxes().front().front().frame;
-    const mv::Date date = frame.CDate;
+    const TCInf& frame = *window.Boxes().front().front().frame;
+    const Date date = frame.CDate;
     const std::string cid = frame.Cid;
     const int year = window.Session().Design().BaseYear();
-    constexpr mv::WeekdaySet kEveryDay = 0x7F;
+    constexpr WeekdaySet kEveryDay = 0x7F;
     constexpr int kRuns = 5;
     int made = 0;
     std::vector<double> expansions, undos, lists;
     for (int run = 0; run < kRuns; ++run) {
         expansions.push_back(Ms([&] {
-            made = mv::ExpandFrame(edit, dialogs, window.Session().Ids(), date, cid, {year, 1, 1}, {year, 12, 31},
-                                   kEveryDay);
+            made = ExpandFrame(window.Edit(), dialogs, window.Session().Ids(), date, cid, {year, 1, 1},
+                               {year, 12, 31}, kEveryDay);
             app.processEvents();
         }));
         undos.push_back(Ms([&] {
@@ -54,9 +40,9 @@ int main(int argc, char** argv) {
     }
     // The lists read the stored lines: the shown dates are stored first, as showing the page does.
     window.Session().CommitView();
-    mv::DesignDays days;
-    const mv::LineStore& store = window.Session().Design().Store();
-    for (int run = 0; run < kRuns; ++run) lists.push_back(Ms([&] { days = mv::ListDesignDays(store); }));
+    DesignDays days;
+    const LineStore& store = window.Session().Design().Store();
+    for (int run = 0; run < kRuns; ++run) lists.push_back(Ms([&] { days = ListDesignDays(store); }));
 
     std::printf("five-week view from %04d/%02d/%02d, 100 frames a day\n", date.year, date.month, date.day);
     const std::string expanded = "expansion over the year, every weekday (" + std::to_string(made) + " frames)";
@@ -65,5 +51,9 @@ int main(int argc, char** argv) {
     const std::string listed = "day list of the year (" + std::to_string(days.days) + " days, " +
                                std::to_string(days.frames) + " frames)";
     Print(listed.c_str(), Median(lists), 50);
-    return 0;
 }
+
+}  // namespace
+}  // namespace mv::bench
+
+int main(int argc, char** argv) { return mv::bench::RunInWindow(argc, argv, "property-bench", mv::bench::Measure); }

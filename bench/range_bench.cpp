@@ -13,24 +13,14 @@
 #include "edit/daterangecommands.h"
 #include "edit/framecommands.h"
 #include "bench/benchwindow.h"
-#include "bench/wallclock.h"
-#include "view/fonts.h"
 
 using mv::bench::Median;
 using mv::bench::Ms;
 using mv::bench::Print;
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: range-bench YEAR.MVF\n");
-        return 2;
-    }
-    QApplication app(argc, argv);
-    mv::SubstituteFonts();
-    mv::bench::AnswerOk dialogs;
-    mv::bench::BenchWindow shown(argv[1], "mv-range-bench", dialogs);
-    mv::TfrmTimeTable_01& window = *shown;
+namespace {
 
+void Measure(QApplication& app, mv::TfrmTimeTable_01& window, mv::Dialogs& dialogs) {
     mv::EditContext& edit = window.Edit();
     const mv::Date first = window.Layout().Columns().front().date;
     const mv::Date last = mv::AddDays(first, 34);
@@ -89,5 +79,8 @@ int main(int argc, char** argv) {
     Print("its undo", Median(deleteUndos), 100);
     std::printf("%-58s %9.1f ms\n", "for comparison: the view's full rebuild and redraw", rebuild);
     Print("range copy of the whole year to the next day (36,500 frames)", wholeYear, 1500);
-    return 0;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return mv::bench::RunInWindow(argc, argv, "range-bench", Measure); }
