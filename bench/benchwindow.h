@@ -6,13 +6,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "app/window/timetablewindow.h"
 #include "app/window/toolpanel.h"
+#include "bench/wallclock.h"
 #include "platform/qtdialogs.h"
 #include "platform/systemhost.h"
+#include "view/fonts.h"
 #include "view/geometry/displaytype.h"
 
 namespace mv::bench {
@@ -51,5 +54,22 @@ private:
     QtFileChooser mFiles;
     TfrmTimeTable_01 mWindow;
 };
+
+// The main of a benchmark in the window, whose one argument is the design: the application
+// with the program's fonts, and the window open on a copy of the design. `measure` is given
+// the application, the window and the dialogs (questions take their default, OK).
+template <class Measure>
+int RunInWindow(int argc, char** argv, const char* program, Measure measure) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s DESIGN.MVF\n", program);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    SubstituteFonts();
+    AnswerOk dialogs;
+    BenchWindow shown(argv[1], std::string("mv-") + program, dialogs);
+    measure(app, *shown, dialogs);
+    return 0;
+}
 
 }  // namespace mv::bench

@@ -7,54 +7,20 @@
 //   QT_QPA_PLATFORM=offscreen range-bench YEAR.MVF
 
 #include <QApplication>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #include "edit/daterangecommands.h"
 #include "edit/framecommands.h"
 #include "bench/benchwindow.h"
-#include "view/fonts.h"
+
+using mv::bench::Median;
+using mv::bench::Ms;
+using mv::bench::Print;
 
 namespace {
 
-class AnswerOk : public mv::Dialogs {
-public:
-    mv::Answer Show(mv::MessageKind, const std::string&, const std::string&, mv::Buttons, mv::Answer answer) override {
-        return answer;
-    }
-};
-
-double Ms(const std::function<void()>& work) {
-    const auto begin = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
-}
-
-double Median(std::vector<double> runs) {
-    std::sort(runs.begin(), runs.end());
-    return runs[runs.size() / 2];
-}
-
-void Print(const char* what, double ms, double target) {
-    std::printf("%-58s %9.1f ms  (target %.0f ms: %s)\n", what, ms, target, ms <= target ? "met" : "MISSED");
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: range-bench YEAR.MVF\n");
-        return 2;
-    }
-    QApplication app(argc, argv);
-    mv::SubstituteFonts();
-    AnswerOk dialogs;
-    mv::bench::BenchWindow shown(argv[1], "mv-range-bench", dialogs);
-    mv::TfrmTimeTable_01& window = *shown;
-
+void Measure(QApplication& app, mv::TfrmTimeTable_01& window, mv::Dialogs& dialogs) {
     mv::EditContext& edit = window.Edit();
     const mv::Date first = window.Layout().Columns().front().date;
     const mv::Date last = mv::AddDays(first, 34);
@@ -113,5 +79,8 @@ int main(int argc, char** argv) {
     Print("its undo", Median(deleteUndos), 100);
     std::printf("%-58s %9.1f ms\n", "for comparison: the view's full rebuild and redraw", rebuild);
     Print("range copy of the whole year to the next day (36,500 frames)", wholeYear, 1500);
-    return 0;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return mv::bench::RunInWindow(argc, argv, "range-bench", Measure); }

@@ -126,7 +126,7 @@ bool SetFontSize(EditContext& context, const Date& date, const std::string& cid,
         context, date, cid,
         [&](TCInf& frame) {
             frame.Fields[field].FTextPS = points;
-            frame.Fields[field].FTextFH = -HeightOfPointSize(points, pixelsPerInch);
+            frame.Fields[field].FTextFH = HeightOfPointSize(points, pixelsPerInch);  // negative: a character height
         },
         HistoryKind::FrameStyle, "ﾌｫﾝﾄｻｲｽﾞ");
 }

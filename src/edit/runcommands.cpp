@@ -107,9 +107,11 @@ ShiftOutcome ShiftFrames(EditContext& context, Dialogs& dialogs, const Date& dat
         dialogs.Error(kProgramName, "繰上・繰下の枠を選択して下さい。");
         return ShiftOutcome::NothingSelected;
     }
-    const int by = typed.empty() ? 0 : std::stoi(std::string(typed));
+    // The question repeats the minutes as typed ("030" stays "030").
+    const std::string typedMinutes = typed.empty() ? "0" : std::string(typed);
+    const int by = std::stoi(typedMinutes);
     const std::string way = earlier ? "繰り上げ" : "繰り下げ";
-    std::string question = "下記の枠を " + std::to_string(by) + " 分  「" + way + "」  ます。\r\r   ＞ " + frames.front().text;
+    std::string question = "下記の枠を " + typedMinutes + " 分  「" + way + "」  ます。\r\r   ＞ " + frames.front().text;
     if (frames.size() > 1) question += "\r\r         他 " + std::to_string(frames.size() - 1) + " 件";
     question += "\r\rよろしいですか？\r";
     if (!Confirm(dialogs, question)) return ShiftOutcome::Cancelled;

@@ -71,6 +71,20 @@ protected:
         return (work / name).string();
     }
 
+    // Runs the edit verb on a script written to script.txt.
+    int Edit(const std::string& design, const std::string& result, const std::string& script) {
+        WriteBytes(work / "script.txt", script);
+        return Run({"edit", design, result, (work / "script.txt").string()});
+    }
+    // Each script is refused with a message holding the text given, and nothing is written.
+    void ExpectRefused(const std::string& design, const std::vector<std::pair<std::string, std::string>>& scripts) {
+        for (const auto& [script, message] : scripts) {
+            EXPECT_EQ(Edit(design, (work / "refused.MVF").string(), script), 1) << script;
+            EXPECT_NE(err.find(message), std::string::npos) << err;
+            EXPECT_FALSE(fs::exists(work / "refused.MVF")) << script;
+        }
+    }
+
     test::TempFolder work, streams;
     std::string out, err;
 };
@@ -289,20 +303,14 @@ TEST_F(ToolTest, EditRunsAScriptOfMovesResizesCopiesAndUndo) {
     EXPECT_NE(ReadBytes(out).find("#Priority=\r\n"), std::string::npos) << "left unheld";
     EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF")) << "the input is never changed";
 
-    const std::vector<std::pair<std::string, std::string>> refused = {
+    ExpectRefused(week, {
         {"resize 2003/07/02@13:00 14:00 13:00\n", "script.txt:1: 開始時刻と終了時刻にに矛盾があります。"},
         {"# fine\nmove 2003/07/09@09:00 2003/07/02 06:00\n", "script.txt:2: no such frame"},
         {"move 2003/07/02@13:00 2003/07/02 6.00\n", "script.txt:1: not a time HH:MM"},
         {"move 2003/07/02@13:00 2003/02/30 06:00\n", "script.txt:1: not a date of the design"},
         {"undo\n", "script.txt:1: nothing to undo"},
         {"fly 2003/07/02@13:00\n", "script.txt:1: unknown command"},
-    };
-    for (const auto& [script, message] : refused) {
-        WriteBytes(work / "script.txt", script);
-        EXPECT_EQ(Run({"edit", week, (work / "refused.MVF").string(), (work / "script.txt").string()}), 1) << script;
-        EXPECT_NE(err.find(message), std::string::npos) << err;
-        EXPECT_FALSE(fs::exists(work / "refused.MVF")) << script;
-    }
+    });
 }
 
 TEST_F(ToolTest, EditRunsTheFrameAndSelectionCommands) {
@@ -359,6 +367,56 @@ TEST_F(ToolTest, EditRunsTheFrameAndSelectionCommands) {
     WriteBytes(work / "script.txt", "connect 2003/07/01@10:00 up\n");
     EXPECT_EQ(Run({"edit", week, out, (work / "script.txt").string()}), 1);
     EXPECT_NE(err.find("script.txt:1: 隣接できる枠がありません。"), std::string::npos) << err;
+}
+
+// The property window's commands, expansion, shifts and deleted months in one script: the
+// frames afterwards, the items they changed, the expansion's count on standard output and
+// a refused shift on standard error; then scripts refused with the program's messages.
+TEST_F(ToolTest, EditRunsThePropertyCommands) {
+    const std::string week = Copy("week.MVF", "week.MVF"), edited = (work / "edited.MVF").string();
+    const std::string script =
+        "expand 2003/07/03@19:00 2003/07/04 2003/07/17 木\n"
+        "shift later 30 2003/07/01@09:30 2003/07/01@10:00\n"
+        "shift earlier 330 2003/07/01@10:00 2003/07/01@10:30\n"  // 10:00 would start at 04:30
+        "times 2003/07/02@13:00 ２５：００ 5:00\n"
+        "fill 2003/07/01@10:00 255\n"
+        "text-colour 2003/07/01@05:00 1 65280\n"
+        "font-size 2003/07/01@05:00 2 12\n"
+        "align 2003/07/01@05:00 2 left\n"
+        "contents 2003/07/01@05:00 一行目\\n二行目\n"
+        "link 2003/07/01@05:00 on\n"
+        "links 2003/07/01@05:00 ニュース = http://example.jp/\\n予報 = http://example.jp/w\n"
+        "delete-month 12 1\n";
+    ASSERT_EQ(Edit(week, edited, script), 0) << err;
+    EXPECT_EQ(out, "展開処理を終了しました。\n\n    展開件数 = 2\n");
+    EXPECT_EQ(err, "下記の枠は時刻範囲を超える為、繰り上げを行いません。\n\n   ＞    1. 10:00 ～ 10:45  朝のニュース\n");
+    ASSERT_EQ(Run({"frames", edited}), 0) << err;
+    std::string frames;
+    for (const std::string& line : SplitLines(out)) frames += line.substr(5, 17) + "|";
+    EXPECT_EQ(frames, "02/28\t05:00\t06:00|03/01\t24:00\t28:59|07/01\t10:00\t10:45|07/01\t05:00\t06:00|"
+                      "07/01\t24:30\t25:30|07/02\t25:00\t29:00|07/03\t19:00\t21:00|07/10\t19:00\t21:00|"
+                      "07/17\t19:00\t21:00|");
+    const std::string design = ToUtf8(ReadBytes(edited));
+    const std::size_t at = design.find("Ci_Cid=PC07-20030615093000-00007%");
+    ASSERT_NE(at, std::string::npos);
+    const std::string changed = design.substr(at, design.find('\r', at) - at);
+    for (const char* item : {"Ci_TextFC=65280", "Ci_Contents=一行目\x7F二行目", "Ci_ContLink=True",
+                             "Ci_LinkURL=ニュース = http://example.jp/\x7F予報 = http://example.jp/w",
+                             "Fi_FTextFC=65280", "Fi_FTextFH=-16%!#Fi_FTextFC=128%!#Fi_FTextAL=1"})
+        EXPECT_NE(changed.find(std::string(item) + "%!#"), std::string::npos) << item << "\n" << changed;
+    EXPECT_NE(design.find("Ci_Cid=PC07-20030615093000-00006%!#Ci_STime=1000%!#Ci_ETime=1045%!#Ci_WakuBC=255%"),
+              std::string::npos);
+
+    ExpectRefused(week, {
+        {"expand 2003/07/03@19:00 2003/07/04 2003/07/17 木曜\n",
+         "script.txt:1: weekdays are written with the letters"},
+        {"expand 2003/07/03@19:00 2003/07/04 2003/07/06 木\n", "script.txt:1: 展開された枠はありませんでした。"},
+        {"shift later 10 2003/07/01@09:30 2003/07/02@13:00\n",
+         "script.txt:1: the frames to shift must be of one date"},
+        {"times 2003/07/01@09:30 1a:00 10:00\n", "script.txt:1: 不正な時刻です。"},
+        {"font-size 2003/07/01@09:30 3 12\n", "script.txt:1: the frame has no field 3"},
+        {"delete-month 13\n", "script.txt:1: a month is 1 to 12"},
+    });
 }
 
 }  // namespace

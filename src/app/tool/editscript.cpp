@@ -21,6 +21,7 @@ namespace mv {
 Answer ScriptDialogs::Show(MessageKind kind, const std::string&, const std::string& text, Buttons,
                            Answer defaultAnswer) {
     if (kind == MessageKind::Error || kind == MessageKind::Warning) messages.push_back(MessageLines(text));
+    if (kind == MessageKind::Information) notes.push_back(MessageLines(text));
     return defaultAnswer;
 }
 
@@ -129,7 +130,7 @@ void EditScript::Run(const std::string& line) {
             mShared->SaveWithoutDates();
         return;
     }
-    if (RunFrameCommand(w, line)) return;
+    if (RunFrameCommand(w, line) || RunPropertyCommand(w, line)) return;
     if (verb == "history" && w.size() == 1) {
         std::cout << ToUtf8(mHistory.UndoCaption()) << '\n';
         return;

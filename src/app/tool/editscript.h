@@ -27,12 +27,17 @@ struct ScriptError {
     std::string what;
 };
 
-// Confirmations are answered as given (OK); messages are kept for the script's report.
+// Confirmations are answered as given (OK); messages are kept for the script's report:
+// errors and warnings in `messages`, information (as a result to print) in `notes`.
 class ScriptDialogs : public Dialogs {
 public:
     Answer Show(MessageKind kind, const std::string&, const std::string& text, Buttons, Answer defaultAnswer) override;
     std::vector<std::string> messages;
+    std::vector<std::string> notes;
 };
+
+// What follows the first `words` words of a line: a title's text, blanks inside kept.
+std::string RestOfLine(const std::string& line, int words);
 
 // The machine's name, with the process id added for a sharer: tools started within the same
 // second on one machine would otherwise share one instance stamp and hand out the same frame
@@ -89,6 +94,13 @@ private:
               const std::string& second);
     // The frame and selection commands; false when the line is none of them.
     bool RunFrameCommand(const std::vector<std::string>& words, const std::string& line);
+    // What the property window changes, expansion, shifts and whole months deleted; false
+    // when the line is none of them.
+    bool RunPropertyCommand(const std::vector<std::string>& words, const std::string& line);
+    // True when the edit layer did it, else the failure with the last message it showed.
+    bool Done(bool ok);
+    // Field N (1 the first) of the frame, as an index.
+    int FieldOf(const Named& frame, const std::string& number);
     // The times of a date's frames but one, as stored.
     std::vector<TimeSpan> TimesOn(const Date& date, const std::string& except);
     void MinuteStep(const std::string& text);

@@ -13,9 +13,6 @@
 
 namespace mv {
 
-namespace {
-
-// What follows the first `words` words of a line: a title's text, blanks inside kept.
 std::string RestOfLine(const std::string& line, int words) {
     std::size_t at = 0;
     for (int i = 0; i < words; ++i) {
@@ -27,7 +24,18 @@ std::string RestOfLine(const std::string& line, int words) {
     return first == std::string::npos ? std::string() : line.substr(first);
 }
 
-}  // namespace
+bool EditScript::Done(bool ok) {
+    if (!ok) Fail(mDialogs.messages.empty() ? std::string("not done") : mDialogs.messages.back());
+    return true;
+}
+
+int EditScript::FieldOf(const Named& frame, const std::string& number) {
+    const std::optional<int> n = ParseInt(number);
+    const std::optional<std::string> current = mWorking->LineOf(frame.date, frame.cid);
+    const ParsedRecord parsed = ParseRecordLine(*current, mContext);
+    if (!n || *n < 1 || *n > static_cast<int>(parsed.frame->Fields.size())) Fail("the frame has no field " + number);
+    return *n - 1;
+}
 
 std::vector<TimeSpan> EditScript::TimesOn(const Date& date, const std::string& except) {
     std::vector<TimeSpan> times;
@@ -43,10 +51,6 @@ bool EditScript::RunFrameCommand(const std::vector<std::string>& w, const std::s
     const std::string& verb = w[0];
     const std::size_t n = w.size();
     mDialogs.messages.clear();
-    auto done = [&](bool ok) {
-        if (!ok) Fail(mDialogs.messages.empty() ? std::string("not done") : mDialogs.messages.back());
-        return true;
-    };
     if (verb == "new" && n == 3) {
         // A press on empty space at that time: the gap between the frames around it.
         const Date date = DateOf(w[1]);
@@ -66,7 +70,7 @@ bool EditScript::RunFrameCommand(const std::vector<std::string>& w, const std::s
     }
     if (verb == "delete" && n == 2) {
         const Named frame = FrameOf(w[1]);
-        return done(DeleteFrame(*mEdit, mDialogs, frame.date, frame.cid));
+        return Done(DeleteFrame(*mEdit, mDialogs, frame.date, frame.cid));
     }
     if (verb == "connect" && n == 3) {
         const Named frame = FrameOf(w[1]);
@@ -74,23 +78,20 @@ bool EditScript::RunFrameCommand(const std::vector<std::string>& w, const std::s
             {"up", ConnectWay::Up}, {"up-move", ConnectWay::UpMove}, {"down", ConnectWay::Down},
             {"down-move", ConnectWay::DownMove}};
         for (const auto& [word, way] : ways)
-            if (w[2] == word) return done(ConnectFrame(*mEdit, mDialogs, frame.date, frame.cid, TimesOn(frame.date, frame.cid), way));
+            if (w[2] == word) return Done(ConnectFrame(*mEdit, mDialogs, frame.date, frame.cid, TimesOn(frame.date, frame.cid), way));
         Fail("connect goes up, up-move, down or down-move, not " + w[2]);
     }
     if ((verb == "title-add" && n >= 3) || (verb == "time-add" && n == 2)) {
         const Named frame = FrameOf(w[1]);
-        return done(AddTitleField(*mEdit, frame.date, frame.cid, FromUtf8(RestOfLine(line, 2)), verb == "time-add"));
+        return Done(AddTitleField(*mEdit, frame.date, frame.cid, FromUtf8(RestOfLine(line, 2)), verb == "time-add"));
     }
     if ((verb == "title-delete" && n == 3) || (verb == "title-edit" && n >= 3)) {
         const Named frame = FrameOf(w[1]);
-        const std::optional<int> number = ParseInt(w[2]);
-        const std::optional<std::string> current = mWorking->LineOf(frame.date, frame.cid);
-        ParsedRecord parsed = ParseRecordLine(*current, mContext);
-        if (!number || *number < 1 || *number > static_cast<int>(parsed.frame->Fields.size()))
-            Fail("the frame has no field " + w[2]);
-        if (verb == "title-delete") return done(DeleteTitleField(*mEdit, mDialogs, frame.date, frame.cid, *number - 1));
+        const int field = FieldOf(frame, w[2]);
+        if (verb == "title-delete") return Done(DeleteTitleField(*mEdit, mDialogs, frame.date, frame.cid, field));
+        const ParsedRecord parsed = ParseRecordLine(*mWorking->LineOf(frame.date, frame.cid), mContext);
         const FrameSnapshot before = SnapshotOf(*parsed.frame, mDesign.Modified());
-        if (!EditFieldText(*mEdit, frame.date, frame.cid, *number - 1, FromUtf8(RestOfLine(line, 3)), before))
+        if (!EditFieldText(*mEdit, frame.date, frame.cid, field, FromUtf8(RestOfLine(line, 3)), before))
             Fail("field " + w[2] + " is the time field");
         return true;
     }
@@ -108,21 +109,21 @@ bool EditScript::RunFrameCommand(const std::vector<std::string>& w, const std::s
         if (!mEdit->Chosen().Contains(frame.cid)) Fail("the frame is not selected: " + w[1]);
         const ChosenMove move{frame.date, frame.cid, DateOf(w[2]), MinutesBetween(frame.start, TimeOf(w[3])),
                               verb == "copy-selection"};
-        return done(MoveChosenFrames(*mEdit, mDialogs, mIds, move) == DropResult::Done);
+        return Done(MoveChosenFrames(*mEdit, mDialogs, mIds, move) == DropResult::Done);
     }
     if ((verb == "range-move" || verb == "range-copy") && n == 4) {
         const Date first = DateOf(w[1]), last = DateOf(w[2]);
         if (last < first) Fail("the range's last date is before its first");
-        return done(TransferDateRange(*mEdit, mDialogs, mIds, first, last, DateOf(w[3]), verb == "range-copy"));
+        return Done(TransferDateRange(*mEdit, mDialogs, mIds, first, last, DateOf(w[3]), verb == "range-copy"));
     }
     if (verb == "range-delete" && n == 3) {
         const Date first = DateOf(w[1]), last = DateOf(w[2]);
         if (last < first) Fail("the range's last date is before its first");
-        return done(DeleteDateRange(*mEdit, mDialogs, first, last));
+        return Done(DeleteDateRange(*mEdit, mDialogs, first, last));
     }
     if (verb == "delete-selection" && n == 1) {
         if (mEdit->Chosen().Count() == 0) Fail("nothing is selected");
-        return done(DeleteChosenFrames(*mEdit, mDialogs));
+        return Done(DeleteChosenFrames(*mEdit, mDialogs));
     }
     return false;
 }
