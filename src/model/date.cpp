@@ -50,6 +50,18 @@ int DayOfWeek(const Date& date) {
     return ((s % 7) + 7 + 4) % 7;
 }
 
+std::optional<int> ShownIndexOf(const Date& start, int count, const Date& date) {
+    const int first = DaySerial(start);
+    const int exact = DaySerial(date) - first;
+    if (exact >= 0 && exact < count) return exact;
+    for (int year : {start.year, start.year + 1}) {
+        if (year == date.year || !IsValidDate(year, date.month, date.day)) continue;
+        const int index = DaySerial({year, date.month, date.day}) - first;
+        if (index >= 0 && index < count) return index;
+    }
+    return std::nullopt;
+}
+
 std::string FormatDate(const Date& date) {
     // "%04d/%02d/%02d", written by hand: record lines carry one date each.
     char buffer[48];

@@ -23,6 +23,11 @@ int DaySerial(const Date& date);
 Date DateFromSerial(int serial);
 Date AddDays(const Date& date, int days);
 
+// The index of `date` among `count` days shown from `start`. The design holds one year, so
+// a date of another year stands for the shown day of the same month and day (a view that
+// runs past 31 December shows the design's January there). Nothing when not shown.
+std::optional<int> ShownIndexOf(const Date& start, int count, const Date& date);
+
 // 0 = Sunday ... 6 = Saturday.
 int DayOfWeek(const Date& date);
 

@@ -31,10 +31,7 @@ void WorkingSet::Build(const Date& start, int days) {
 }
 
 std::optional<int> WorkingSet::ColumnOf(const Date& date) const {
-    if (mColumns.empty()) return std::nullopt;
-    int index = DaySerial(date) - DaySerial(mStart);
-    if (index < 0 || index >= ColumnCount()) return std::nullopt;
-    return index;
+    return ShownIndexOf(mStart, ColumnCount(), date);
 }
 
 void WorkingSet::LoadColumn(int index) {

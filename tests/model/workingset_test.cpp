@@ -45,8 +45,24 @@ TEST_F(WorkingSetTest, BuildsOneColumnPerDate) {
     EXPECT_EQ(view.ColumnOf({2004, 1, 1}), 2);
     EXPECT_EQ(view.ColumnOf({2003, 12, 29}), std::nullopt);
     EXPECT_EQ(view.ColumnOf({2004, 1, 3}), std::nullopt);
+    // The design holds one year: its 1 January is the column shown after 31 December.
+    EXPECT_EQ(view.ColumnOf({2003, 1, 1}), 2);
+    EXPECT_EQ(view.ColumnOf({2003, 1, 3}), std::nullopt);
     view.Build({2003, 7, 1}, 0);
     EXPECT_EQ(view.ColumnOf({2003, 7, 1}), std::nullopt);
+}
+
+// A line added for a day of the design year that the view shows as next year's goes into
+// that column, so storing the view keeps it (it used to go to the stored lines, which the
+// column then overwrote).
+TEST_F(WorkingSetTest, ALineForTheDesignsJanuaryShownAfterDecemberIsKept) {
+    view.Build({2003, 12, 30}, 4);
+    view.LoadView();
+    ASSERT_NE(view.AddLine({2003, 1, 1}, Line("2003/01/01", "new", 900, 1000)), nullptr);
+    EXPECT_EQ(Ids(view.Column(2).frames), (std::vector<std::string>{"new"}));
+    view.CommitView(true);
+    ASSERT_EQ(store.Slot(SlotOf(1, 1)).size(), 1u);
+    EXPECT_NE(store.Slot(SlotOf(1, 1)).front().find("Ci_Cid=new"), std::string::npos);
 }
 
 TEST_F(WorkingSetTest, LoadViewMakesFramesInLineOrder) {

@@ -98,9 +98,7 @@ void ViewLayout::BuildWithSizes(const Date& start, int displayType, const ViewMe
 
 std::optional<int> ViewLayout::ColumnIndexOfDate(const Date& date) const {
     if (mColumns.empty()) return std::nullopt;
-    int index = DaySerial(date) - DaySerial(mColumns.front().date);
-    if (index < 0 || index >= static_cast<int>(mColumns.size())) return std::nullopt;
-    return index;
+    return ShownIndexOf(mColumns.front().date, static_cast<int>(mColumns.size()), date);
 }
 
 std::optional<PixelRect> ViewLayout::ColumnRectOfDate(const Date& date) const {
