@@ -63,8 +63,10 @@ int ExpandFrame(EditContext& context, Dialogs& dialogs, FrameIdSource& ids, cons
         std::string line = BuildRecordLine(*copy);
         working.AddLine(copy->CDate, line);
         added.push_back(std::move(line));
-        if (firstAdded == Date{} || copy->CDate < firstAdded) firstAdded = copy->CDate;
-        if (lastAdded == Date{} || copy->CDate > lastAdded) lastAdded = copy->CDate;
+        // The range reported is the days as picked: one running past 31 December names the
+        // days it touched, not the whole design year between them.
+        if (firstAdded == Date{}) firstAdded = day;
+        lastAdded = day;
     }
     if (added.empty()) {
         dialogs.Error(kProgramName, "展開された枠はありませんでした。");
