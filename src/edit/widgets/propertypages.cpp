@@ -162,7 +162,7 @@ void TfrmTimeEdit_01::BuildMemoPage(QWidget* page) {
 
 void TfrmTimeEdit_01::PageShown(int index) {
     switch (index) {
-    case kExtend: FillExtendPage(); break;
+    case kExtend: FillExtendPage(true); break;
     case kList: FillDayFrames(); break;
     case kDays: FillDays(); break;
     case kMonth: FillMonths(); break;
@@ -173,15 +173,16 @@ void TfrmTimeEdit_01::PageShown(int index) {
 
 // "Extend"
 
-void TfrmTimeEdit_01::FillExtendPage() {
-    const std::optional<Shown> shown = Current();
-    const bool usable = shown && !mHost.Packed();
-    const QDate next = usable ? ToQDate(AddDays(shown->date, 1)) : QDate::currentDate();
-    // The dates are set afresh for another frame; a frame still shown keeps what was picked.
-    if (!usable || Dpc_UnfoldSDate->property("frame").toString() != QString::fromStdString(shown->cid)) {
+void TfrmTimeEdit_01::FillExtendPage(bool shown) {
+    const std::optional<Shown> frame = Current();
+    const bool usable = frame && !mHost.Packed();
+    const QDate next = usable ? ToQDate(AddDays(frame->date, 1)) : QDate::currentDate();
+    // The dates are set afresh when the page is shown and for another frame; a refresh for
+    // the same frame keeps what was picked.
+    if (shown || !usable || Dpc_UnfoldSDate->property("frame").toString() != QString::fromStdString(frame->cid)) {
         Dpc_UnfoldSDate->setDate(next);
         Dpc_UnfoldEDate->setDate(next);
-        Dpc_UnfoldSDate->setProperty("frame", usable ? QString::fromStdString(shown->cid) : QString());
+        Dpc_UnfoldSDate->setProperty("frame", usable ? QString::fromStdString(frame->cid) : QString());
     }
     for (QWidget* control : std::initializer_list<QWidget*>{Dpc_UnfoldSDate, Dpc_UnfoldEDate, Btn_ExecUnfold})
         control->setEnabled(usable);
@@ -235,7 +236,10 @@ void TfrmTimeEdit_01::DayFrameClicked() {
     EditContext& edit = mHost.Edit();
     const TCInf* frame = edit.Working().FrameOn(*mListDate, mListIds[row]);
     if (!frame) return;
+    // The list stays as clicked: refilling it under the click would take the item away.
+    mSelectingFromList = true;
     edit.ShowResult(*mListDate, mListIds[row], frame->StoredSTime());
+    mSelectingFromList = false;
 }
 
 void TfrmTimeEdit_01::ShiftClicked(bool earlier) {

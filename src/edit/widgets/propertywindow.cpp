@@ -347,8 +347,8 @@ void TfrmTimeEdit_01::RefreshFrame() {
     else ClearTitlePage();
     Btn_PropEditKind->setText(mHost.EditKindCaption());
     mFilling = false;
-    const int page = mPages->currentIndex();
-    if (page == kExtend || page == kList) PageShown(page);
+    if (mPages->currentIndex() == kExtend) FillExtendPage(false);
+    if (mPages->currentIndex() == kList && !mSelectingFromList) FillDayFrames();
 }
 
 void TfrmTimeEdit_01::ClearTitlePage() {

@@ -129,7 +129,8 @@ private:
     std::string StoredText(const QString& typed);
 
     // Extend, List, Days, Month and Memo page handlers.
-    void FillExtendPage();
+    // `shown`: the page was just brought to the front (the dates are set afresh).
+    void FillExtendPage(bool shown);
     void ExpandClicked();
     void FillDayFrames();
     void DayFrameClicked();
@@ -145,6 +146,7 @@ private:
     bool mFilling = false;      // controls are being filled: their change signals are ignored
     bool mOwnEdit = false;      // an edit of this window is being reported back to it
     bool mToldReplaced = false;
+    bool mSelectingFromList = false;  // a click in the day list selects in the design window
     bool mStateRestored = false;
     std::pair<int, int> mPanelColours{-1, -1};  // text and frame colour the panels show
     std::optional<FrameSnapshot> mTitleBefore;  // the frame as the title editing visit began
