@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "app/window/blockactions.h"
 #include "app/window/timetablewindow.h"
 #include "edit/daterangecommands.h"
 #include "model/codec.h"
@@ -55,13 +56,32 @@ DateHeaderRange::DateHeaderRange(TfrmTimeTable_01& window, QWidget& header)
         Changed();
     });
     mMenu->addSeparator();
-    // The clipboard and partial design files come with their own issue.
     QMenu* clip = mMenu->addMenu(QStringLiteral("7. Clipboard"));
     clip->menuAction()->setObjectName(QStringLiteral("Pm_DateClip"));
-    clip->menuAction()->setEnabled(false);
+    auto subItem = [](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    QAction* clipGet = subItem(clip, "Pm_DateClipGet", "1. 読み込む");
+    connect(clipGet, &QAction::triggered, this, [this] {
+        if (mPressed != Date{}) mWindow.Blocks().ReadClipboard(mPressed);
+    });
+    QAction* clipClear = subItem(clip, "Pm_DateClipClear", "2. クリアーする");
+    connect(clipClear, &QAction::triggered, this, [this] { mWindow.Blocks().ClearClipboard(); });
+    connect(subItem(clip, "Pm_DateClipPut", "3. 書き込む"), &QAction::triggered, this, [this] {
+        const auto [first, last] = RangeOrPressed();
+        if (first != Date{}) mWindow.Blocks().PutDays(first, last);
+    });
+    mNeedsBlock = {clipGet, clipClear};
     QMenu* file = mMenu->addMenu(QStringLiteral("8. MVF.File"));
     file->menuAction()->setObjectName(QStringLiteral("Pm_DateMvf"));
-    file->menuAction()->setEnabled(false);
+    connect(subItem(file, "Pm_DateMvfGet", "1. 読み込む"), &QAction::triggered, this,
+            [this] { mWindow.Blocks().ShowLoadWindow(); });
+    connect(subItem(file, "Pm_DateMvfPut", "2. 保存する"), &QAction::triggered, this, [this] {
+        const auto [first, last] = RangeOrPressed();
+        if (first != Date{}) mWindow.Blocks().SaveDays(first, last);
+    });
     mNeedsRange = {clear, move, copy};
     header.installEventFilter(this);
 }
@@ -87,6 +107,14 @@ void DateHeaderRange::RefreshMenu() {
     const std::optional<int> column = mWindow.Layout().ColumnIndexOfDate(mPressed);
     mColumnClear->setEnabled(column && *column < static_cast<int>(mWindow.Boxes().size()) &&
                              !mWindow.Boxes()[*column].empty());
+    const bool block = mWindow.Blocks().ClipboardHoldsBlock();
+    for (QAction* action : mNeedsBlock) action->setEnabled(block);
+}
+
+std::pair<Date, Date> DateHeaderRange::RangeOrPressed() const {
+    const DateRange& range = mWindow.Edit().Range();
+    if (range.First() != Date{}) return {range.First(), range.Last()};
+    return {mPressed, mPressed};
 }
 
 void DateHeaderRange::Changed() {

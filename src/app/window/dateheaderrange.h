@@ -5,6 +5,8 @@
 // `Pm_MenuFixedTop` with the range commands.
 
 #include <QObject>
+#include <utility>
+#include <vector>
 
 #include "model/date.h"
 
@@ -31,6 +33,8 @@ private:
     Date DateAt(int headerX) const;
     void Changed();
     void Transfer(bool copy);
+    // The range's days, or the pressed date alone when no range is picked.
+    std::pair<Date, Date> RangeOrPressed() const;
 
     TfrmTimeTable_01& mWindow;
     QWidget& mHeader;
@@ -38,6 +42,7 @@ private:
     QAction* mFirst = nullptr;
     QAction* mFix = nullptr;
     std::vector<QAction*> mNeedsRange;
+    std::vector<QAction*> mNeedsBlock;  // only while the clipboard holds frames
     QAction* mColumnClear = nullptr;
     Date mPressed;
     int mPressX = 0, mPressY = 0;

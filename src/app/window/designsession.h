@@ -126,6 +126,7 @@ public:
     const ViewState& View() const { return mView; }
     FrameIdSource& Ids() { return mIds; }
     Host& HostRef() { return mHost; }
+    FileChooser& Files() { return mFiles; }
     Dialogs& DialogsRef() { return mDialogs; }
     const std::string& CaptionOverride() const { return mCaptionOverride; }
     const std::string& CsvPath() const { return mCsvPath; }

@@ -21,12 +21,14 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "app/window/blockactions.h"
 #include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
 #include "app/window/picturepointer.h"
 #include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/framemenu.h"
 #include "edit/widgets/memoline.h"
+#include "platform/qtclipboard.h"
 #include "edit/widgets/movepreview.h"
 #include "app/window/toolpanel.h"
 #include "edit/undocommands.h"
@@ -123,6 +125,10 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
         UpdatePointerOptions();
         if (!IsBusy()) mController->DeleteKey();
     });
+    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+    connect(copyKey, &QShortcut::activated, this, [this] { CopyKey(); });
+    auto* pasteKey = new QShortcut(QKeySequence::Paste, this);
+    connect(pasteKey, &QShortcut::activated, this, [this] { PasteKey(); });
     // Enter types into the selected title, as a double-click on it does.
     for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
@@ -133,8 +139,17 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
             EditFieldInPlace(selection.SelectedDate(), selection.Cid(), field);
         });
     }
-    mFrameMenu = new FrameMenu(this, *mController, *mEdit, [this] { SetEditKind(0); },
-                               [this] { OpenPropertiesFromMenu(); });
+    mBlocks = std::make_unique<BlockActions>(*this, std::make_unique<QtClipboard>());
+    FrameMenuHooks hooks;
+    hooks.backToEditing = [this] { SetEditKind(0); };
+    hooks.showProperties = [this] { OpenPropertiesFromMenu(); };
+    hooks.clipboardHoldsBlock = [this] { return mBlocks->ClipboardHoldsBlock(); };
+    hooks.readClipboard = [this] { mBlocks->ReadClipboard(PressedDate()); };
+    hooks.clearClipboard = [this] { mBlocks->ClearClipboard(); };
+    hooks.putOnClipboard = [this] { mBlocks->PutChosen(); };
+    hooks.showLoadWindow = [this] { mBlocks->ShowLoadWindow(); };
+    hooks.saveAsFile = [this] { mBlocks->SaveChosen(); };
+    mFrameMenu = new FrameMenu(this, *mController, *mEdit, std::move(hooks));
     mProperties = new TfrmTimeEdit_01(this, *this);
     mHeaderRange = new DateHeaderRange(*this, *mView->FixedTop());
     mTitleEditor = new FieldEditor(mView->Pic());

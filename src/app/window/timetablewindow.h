@@ -98,6 +98,7 @@ public:
     class DateHeaderRange& HeaderRange() { return *mHeaderRange; }
     void ShowProperties() override;
     TfrmTimeEdit_01& Properties() { return *mProperties; }
+    class BlockActions& Blocks() { return *mBlocks; }
 
     // PropertyHost
     FrameIdSource& FrameIds() override { return mSession.Ids(); }
@@ -109,6 +110,10 @@ public:
     const FrameBox* DrawnBox(const Date& date, const std::string& cid) const override;
     int ReferenceFontHeight() const override { return mDesignView.Layout().Metrics().fontPixelHeight; }
     std::optional<Date> PressedDate() const override;
+    // Ctrl+C: the picked days, else the chosen frames, on the clipboard; Ctrl+V: the
+    // clipboard read at the date cursor's date.
+    void CopyKey();
+    void PasteKey();
     void StoreView() override { mSession.CommitView(); }
     void JumpToDate(const Date& date) override;
     // Opens the property window from the frame menus: on the title editor, and in the
@@ -173,6 +178,7 @@ private:
     class FieldEditor* mTitleEditor = nullptr;
     class DateHeaderRange* mHeaderRange = nullptr;
     TfrmTimeEdit_01* mProperties = nullptr;
+    std::unique_ptr<class BlockActions> mBlocks;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;

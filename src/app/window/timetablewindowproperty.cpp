@@ -1,9 +1,11 @@
-// The design window as the property window's host, and memo lines dropped on the picture.
+// The design window as the property window's host, memo lines dropped on the picture, and
+// the copy and paste keys.
 
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
 
+#include "app/window/blockactions.h"
 #include "app/window/timetablewindow.h"
 #include "app/window/toolpanel.h"
 #include "edit/framecommands.h"
@@ -62,6 +64,18 @@ bool TfrmTimeTable_01::DropMemoLine(const QDropEvent& event) {
     SelectionChanged();
     AddTitleField(*mEdit, date, cid, text, false);
     return true;
+}
+
+void TfrmTimeTable_01::CopyKey() {
+    if (IsBusy()) return;
+    const DateRange& range = mEdit->Range();
+    if (range.CurrentState() != DateRange::None) mBlocks->PutDays(range.First(), range.Last());
+    else if (!mEdit->Selection().Empty() || mEdit->Chosen().Count() > 0) mBlocks->PutChosen();
+}
+
+void TfrmTimeTable_01::PasteKey() {
+    if (IsBusy() || Packed()) return;
+    mBlocks->ReadClipboard(PressedDate());
 }
 
 void TfrmTimeTable_01::dragMoveEvent(QDragMoveEvent* event) {

@@ -2,9 +2,13 @@
 
 namespace mv {
 
-FrameMenu::FrameMenu(QWidget* parent, EditController& controller, EditContext& context,
-                     std::function<void()> backToEditing, std::function<void()> showProperties)
-    : QObject(parent), mController(controller), mContext(context), mMenu(new QMenu(parent)), mPackMenu(new QMenu(parent)) {
+FrameMenu::FrameMenu(QWidget* parent, EditController& controller, EditContext& context, FrameMenuHooks hooks)
+    : QObject(parent),
+      mController(controller),
+      mContext(context),
+      mMenu(new QMenu(parent)),
+      mPackMenu(new QMenu(parent)),
+      mHooks(std::move(hooks)) {
     mMenu->setObjectName(QStringLiteral("PMenu"));
     mPackMenu->setObjectName(QStringLiteral("PMenuPack"));
     EditController& c = controller;
@@ -58,15 +62,27 @@ FrameMenu::FrameMenu(QWidget* parent, EditController& controller, EditContext& c
     connect(timeAdd, &QAction::triggered, this, [&c] { c.AddFieldToSelected(true); });
     titles->addActions({titleAdd, mTitleDelete, timeAdd});
     mMenu->addSeparator();
-    // The clipboard and partial design files come with their issue.
-    Item(mMenu, "Pm_Clip", "11. Clipboard")->setEnabled(false);
-    Item(mMenu, "Pm_MvfFile", "12. MVF.File")->setEnabled(false);
+    QMenu* clip = mMenu->addMenu(QStringLiteral("11. Clipboard"));
+    clip->menuAction()->setObjectName(QStringLiteral("Pm_Clip"));
+    QAction* clipGet = Item(clip, "Pm_ClipGet", "1. 読み込む");
+    QAction* clipClear = Item(clip, "Pm_ClipClear", "2. クリアーする");
+    QAction* clipPut = Item(clip, "Pm_ClipPut", "3. 書き込む");
+    connect(clipGet, &QAction::triggered, this, [this] { mHooks.readClipboard(); });
+    connect(clipClear, &QAction::triggered, this, [this] { mHooks.clearClipboard(); });
+    connect(clipPut, &QAction::triggered, this, [this] { mHooks.putOnClipboard(); });
+    mNeedsBlock = {clipGet, clipClear};
+    QMenu* files = mMenu->addMenu(QStringLiteral("12. MVF.File"));
+    files->menuAction()->setObjectName(QStringLiteral("Pm_MvfFile"));
+    connect(Item(files, "Pm_MvfGet", "1. 読み込む"), &QAction::triggered, this, [this] { mHooks.showLoadWindow(); });
+    QAction* fileSave = Item(files, "Pm_MvfSave", "2. 保存する");
+    connect(fileSave, &QAction::triggered, this, [this] { mHooks.saveAsFile(); });
     mMenu->addSeparator();
-    connect(Item(mMenu, "Pm_Field_Edit", "13. プロパティ"), &QAction::triggered, this, showProperties);
+    connect(Item(mMenu, "Pm_Field_Edit", "13. プロパティ"), &QAction::triggered, this, [this] { mHooks.showProperties(); });
     mNeedsHit = {remove, mSelect, move, copy, connectMenu->menuAction(), titleAdd, timeAdd};
+    mNeedsSelection = {clipPut, fileSave};
 
-    connect(Item(mPackMenu, "Pm_PackEdit", "1. 編集モードにする"), &QAction::triggered, this, std::move(backToEditing));
-    connect(Item(mPackMenu, "Mn_PackProperty", "2. プロパティ"), &QAction::triggered, this, std::move(showProperties));
+    connect(Item(mPackMenu, "Pm_PackEdit", "1. 編集モードにする"), &QAction::triggered, this, [this] { mHooks.backToEditing(); });
+    connect(Item(mPackMenu, "Mn_PackProperty", "2. プロパティ"), &QAction::triggered, this, [this] { mHooks.showProperties(); });
     calendar->menuAction()->setEnabled(false);
 }
 
@@ -82,6 +98,9 @@ void FrameMenu::Refresh() {
     mTitleDelete->setEnabled(hit && mContext.Selection().Field(mContext.Working()) >= 0);
     const bool chosen = hit && mContext.Chosen().Contains(mContext.Selection().Cid());
     mSelect->setText(chosen ? QStringLiteral("3. 枠の選択の解除") : QStringLiteral("3. 枠の選択"));
+    for (QAction* action : mNeedsSelection) action->setEnabled(!mContext.Selection().Empty());
+    const bool block = mHooks.clipboardHoldsBlock && mHooks.clipboardHoldsBlock();
+    for (QAction* action : mNeedsBlock) action->setEnabled(block);
 }
 
 void FrameMenu::Popup(const QPoint& globalPos) {

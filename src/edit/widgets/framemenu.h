@@ -10,12 +10,18 @@
 
 namespace mv {
 
+// What the menu's items do beyond the edit controller: the window's parts they open.
+struct FrameMenuHooks {
+    std::function<void()> backToEditing;   // the packed display back to the editing one
+    std::function<void()> showProperties;  // the property window
+    std::function<bool()> clipboardHoldsBlock;
+    std::function<void()> readClipboard, clearClipboard, putOnClipboard;
+    std::function<void()> showLoadWindow, saveAsFile;
+};
+
 class FrameMenu : public QObject {
 public:
-    // `backToEditing` switches the packed display back to the editing one; `showProperties`
-    // opens the property window.
-    FrameMenu(QWidget* parent, EditController& controller, EditContext& context, std::function<void()> backToEditing,
-              std::function<void()> showProperties);
+    FrameMenu(QWidget* parent, EditController& controller, EditContext& context, FrameMenuHooks hooks);
 
     // Opens the menu for the last press, at a point of the screen.
     void Popup(const QPoint& globalPos);
@@ -34,6 +40,9 @@ private:
     std::vector<QAction*> mNeedsHit;  // enabled only when the press hit a frame
     QAction* mSelect = nullptr;
     QAction* mTitleDelete = nullptr;
+    std::vector<QAction*> mNeedsBlock;      // enabled only while the clipboard holds frames
+    std::vector<QAction*> mNeedsSelection;  // enabled only with a selected frame
+    FrameMenuHooks mHooks;
 };
 
 }  // namespace mv

@@ -1,0 +1,70 @@
+#include "app/window/blockactions.h"
+
+#include "app/window/timetablewindow.h"
+#include "edit/blockcommands.h"
+#include "edit/widgets/loadwindow.h"
+#include "model/codec.h"
+#include "platform/filechooser.h"
+
+namespace mv {
+
+BlockActions::BlockActions(TfrmTimeTable_01& window, std::unique_ptr<Clipboard> clipboard)
+    : mWindow(window), mClipboard(std::move(clipboard)), mLoadWindow(new TfrmMvfFileGet(&window)) {
+    mLoadWindow->chooseFile = [this]() -> std::optional<std::string> {
+        DesignSession& session = mWindow.Session();
+        std::string start = session.Settings().Path_SelectDesign;
+        if (start.empty()) start = (session.HostRef().ProgramFolder() / "*.MVF").string();
+        return session.Files().ChooseOpen(
+            {"読み込むデザインファイルを選択して下さい。", "(*.MVF)|*.MVF|(*.*)|*.*", start});
+    };
+    mLoadWindow->load = [this](const std::string& path, bool atFileDates) { Load(path, atFileDates); };
+    // While the load window is shown it takes the dropped files.
+    mLoadWindow->shownChanged = [this](bool shown) { mWindow.setAcceptDrops(!shown); };
+}
+
+BlockActions::~BlockActions() = default;
+
+BlockSeams BlockActions::Seams() {
+    DesignSession& session = mWindow.Session();
+    return BlockSeams{session.DialogsRef(), session.Ids(), mClipboard.get(), &session.Files(), &session.HostRef()};
+}
+
+bool BlockActions::ClipboardHoldsBlock() const { return mv::ClipboardHoldsBlock(*mClipboard); }
+
+void BlockActions::ReadClipboard(std::optional<Date> target) {
+    if (!target || mWindow.IsBusy()) return;
+    ReadClipboardBlock(mWindow.Edit(), Seams(), *target);
+}
+
+void BlockActions::ClearClipboard() { ClearClipboardBlock(Seams()); }
+
+void BlockActions::PutChosen() { PutChosenOnClipboard(mWindow.Edit(), Seams()); }
+
+void BlockActions::PutDays(const Date& first, const Date& last) {
+    PutDaysOnClipboard(mWindow.Edit(), Seams(), first, last, mWindow.Session().Design().Path());
+}
+
+void BlockActions::SaveChosen() {
+    DesignSession& session = mWindow.Session();
+    SaveChosenAsFile(mWindow.Edit(), Seams(), session.Settings().Path_SelectDesign, session.Design().Path());
+}
+
+void BlockActions::SaveDays(const Date& first, const Date& last) {
+    DesignSession& session = mWindow.Session();
+    SaveDaysAsFile(mWindow.Edit(), Seams(), first, last, session.Settings().Path_SelectDesign, session.Design().Path());
+}
+
+void BlockActions::ShowLoadWindow() { mLoadWindow->Open(); }
+
+void BlockActions::Load(const std::string& path, bool atFileDates) {
+    DesignSession& session = mWindow.Session();
+    session.Settings().Path_SelectDesign = path;
+    const std::optional<Date> target = atFileDates ? std::nullopt : mWindow.PressedDate();
+    if (!atFileDates && !target) return;
+    const std::optional<Date> earliest =
+        LoadDesignFile(mWindow.Edit(), Seams(), std::filesystem::u8path(path), target);
+    // Read at its own dates, the file's first day is brought into view.
+    if (earliest && atFileDates) mWindow.Navigation().SetStartDate(AddDays(*earliest, -1), true);
+}
+
+}  // namespace mv
