@@ -97,6 +97,14 @@ std::string WithNewId(const std::string& line, const std::string& cid) {
     return out;
 }
 
+// Whether reading the line finds a record of `date` (a date of the design year) with the id.
+bool ReadsBackAs(const std::string& line, const Date& date, const std::string& cid) {
+    Date stored;
+    std::string id;
+    return GetDate(line, "Ci_CDate", kSep, stored) && Date{date.year, stored.month, stored.day} == date &&
+           GetText(line, "Ci_Cid", kSep, id) && id == cid;
+}
+
 }  // namespace
 
 int PlaceLines(EditContext& context, FrameIdSource& ids, const std::vector<std::string>& lines, std::size_t first,
@@ -117,8 +125,12 @@ int PlaceLines(EditContext& context, FrameIdSource& ids, const std::vector<std::
         Date day = carried->date;
         if (target) {
             // The target moves on as the lines' days do, keeping the gaps between them.
+            // A day's lines keep the year they were stored with, which need not be the year
+            // of the day named before them (a run of days past 31 December names the next
+            // year's January, whose lines carry the design year): the same month and day is
+            // the same day.
             if (!base) base = carried->date;
-            if (carried->date != *base) {
+            if (carried->date.month != base->month || carried->date.day != base->day) {
                 target = AddDays(*target, DaySerial(carried->date) - DaySerial(*base));
                 base = carried->date;
             }
@@ -130,13 +142,16 @@ int PlaceLines(EditContext& context, FrameIdSource& ids, const std::vector<std::
         std::string line = WithNewId(RedateLine(lines[i], date), cid);
         // Only a line that reads back as a record of that date with that id is placed: its
         // undo finds it again by them, and a broken line would be dropped from the day.
-        ParsedRecord parsed = ParseRecordLine(line, records);
-        if (!parsed.frame || parsed.frame->CDate != date || parsed.frame->Cid != cid) continue;
-        const bool shown = working.ColumnOf(date).has_value();
-        // A column record stays in the stored lines even for a shown day, which keep it.
-        if (!shown || parsed.kind == ParsedRecord::Kind::ColumnRecord) store.AddLine(date, line);
-        if (shown && parsed.kind == ParsedRecord::Kind::ColumnRecord) working.AddLine(date, line);
-        else if (shown) working.AddFrame(date, std::move(parsed.frame));
+        if (!ReadsBackAs(line, date, cid)) continue;
+        if (!working.ColumnOf(date)) {
+            store.AddLine(date, line);
+        } else if (ParsedRecord parsed = ParseRecordLine(line, records); parsed.kind == ParsedRecord::Kind::Frame) {
+            working.AddFrame(date, std::move(parsed.frame));
+        } else {
+            // A column record stays in the stored lines even for a shown day, which keep it.
+            store.AddLine(date, line);
+            working.AddLine(date, line);
+        }
         placed.push_back(std::move(line));
         // At a target the days run on from it (past the year's end too); at their own dates
         // they are the design year's.

@@ -238,6 +238,16 @@ TEST_F(BlockTest, BrokenLinesAreLeftOutAndEveryPlacedLineReadsBackWithItsNewId) 
     }
 }
 
+// A run of days past 31 December names the next year's January, whose lines carry the
+// design year.
+TEST_F(BlockTest, DaysPastTheYearsEndKeepTheirGapAndReportOnlyTheirDates) {
+    clipboard.SetText("Marovelantis.DateRange\r\n(x)\r\n2003/12/31\r\n2004/01/01\r\nCi_CDate=2003/12/31\r\n" +
+                      Line({2003, 12, 31}, "A", 900) + "\r\nCi_CDate=2004/01/01\r\n" + Line({2003, 1, 1}, "B", 1000) + "\r\n");
+    ASSERT_TRUE(ReadClipboardBlock(context, seams, {2003, 7, 2}));
+    EXPECT_EQ(Frames(), "06/02@900 06/05@1000 07/02@900 07/03@1000 07/05@1100 ");
+    EXPECT_EQ(listener.changed.back(), (std::vector<Date>{{2003, 7, 2}, {2003, 7, 3}}));
+}
+
 TEST_F(BlockTest, AColumnRecordTravelsWithItsDayAndGoesWithTheUndo) {
     clipboard.SetText("Marovelantis.DateRange\r\n(x)\r\n2003/07/04\r\n2003/07/04\r\nCi_CDate=2003/07/04\r\n"
                       "Ci_CDate=2003/07/04%!#Ci_Cid=H%!#Ci_STime=-1%!#Ci_TextStr=見出し%!#\r\n");
