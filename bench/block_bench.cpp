@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/benchwindow.h"
@@ -74,11 +75,13 @@ void Measure(QApplication& app, TfrmTimeTable_01& window, Dialogs& dialogs) {
 
     std::printf("five-week view from %04d/%02d/%02d, 100 frames a day; block of %zu bytes\n", first.year,
                 first.month, first.day, clipboard.Text().size());
-    Print("35 days (3,500 frames) put on the clipboard", Median(puts), 200);
-    Print("read back at a shown date 7 days on", Median(shownReads), 200);
-    Print("read back at a date out of view, 100 days on", Median(hiddenReads), 200);
-    Print("the same days saved as a partial design file", Median(saves), 200);
-    Print("the file loaded at a shown date 7 days on", Median(loads), 200);
+    const std::pair<const char*, const std::vector<double>&> figures[] = {
+        {"35 days (3,500 frames) put on the clipboard", puts},
+        {"read back at a shown date 7 days on", shownReads},
+        {"read back at a date out of view, 100 days on", hiddenReads},
+        {"the same days saved as a partial design file", saves},
+        {"the file loaded at a shown date 7 days on", loads}};
+    for (const auto& [what, runs] : figures) Print(what, Median(runs), 200);
     std::printf("%-58s %9.1f ms\n", "for comparison: the view's full rebuild and redraw", rebuild);
 }
 
