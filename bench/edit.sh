@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Editing figures: the window's drag step, a move's commit and its undo on the five-week
 # view of a design with 40 frames a day (edit-bench, offscreen, CPU time); date ranges, the
-# chosen frames, a frame expanded over the year and the day list on the five-week view of a
-# year of 100 frames a day (range-bench, property-bench, wall clock); and the edit verb
+# chosen frames, a frame expanded over the year, the day list, and 35 days through the
+# clipboard and a partial design file on the five-week view of a year of 100 frames a day
+# (range-bench, property-bench, block-bench, wall clock); and the edit verb
 # running 1,000 moves each followed by its undo on that year, as a whole process, against
 # resave of the same design.
 #
@@ -11,7 +12,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-for program in marovelantis-tool generate-design edit-bench range-bench property-bench; do
+for program in marovelantis-tool generate-design edit-bench range-bench property-bench block-bench; do
   if [ ! -x "$build/$program" ]; then
     echo "edit.sh: $build/$program is missing; build first (cmake --build $build)" >&2
     exit 2
@@ -36,6 +37,10 @@ QT_QPA_PLATFORM=offscreen "$build/range-bench" "$work/year.MVF" 2>/dev/null
 echo
 echo "Property window commands in the window (five-week view, a year of 100 frames a day; wall clock):"
 QT_QPA_PLATFORM=offscreen "$build/property-bench" "$work/year.MVF" 2>/dev/null
+
+echo
+echo "The clipboard and partial design files in the window (five-week view, a year of 100 frames a day; wall clock):"
+QT_QPA_PLATFORM=offscreen "$build/block-bench" "$work/year.MVF" 2>/dev/null
 
 # 1,000 moves of a date's first frame to the next date, each taken back at once.
 python3 - "$work/script.txt" <<'PY'

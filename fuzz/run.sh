@@ -13,11 +13,12 @@ build=$(cd "${1:?usage: fuzz/run.sh BUILD_DIR [SECONDS]}" && pwd)
 seconds=${2:-60}
 sample=$here/../samples/sample.MVF
 
-cmake --build "$build" --target recordline_fuzzer designfile_fuzzer -j2
+cmake --build "$build" --target recordline_fuzzer designfile_fuzzer blockread_fuzzer -j2
 
 records=$build/fuzz/corpus/recordline
 designs=$build/fuzz/corpus/designfile
-mkdir -p "$records" "$designs"
+blocks=$build/fuzz/corpus/blockread
+mkdir -p "$records" "$designs" "$blocks"
 # Seeds: some record lines of the sample, each after a control byte, and the head of the
 # sample as small design files.
 i=0
@@ -28,6 +29,17 @@ done < <(grep -a '^Ci_CDate' "$sample" | awk 'NR % 11 == 1')
 head -c 2000 "$sample" >"$designs/seed-head"
 head -n 12 "$sample" >"$designs/seed-lines"
 printf '#Marovelantis=#Marovelantis\r\n' >"$designs/seed-empty"
+# Blocks: a run of days holding some of the sample's lines (the first byte picks the
+# target), and two chosen frames.
+{
+  printf '\x05Marovelantis.DateRange\r\n(sample)\r\n2026/03/23\r\n2026/03/25\r\nCi_CDate=2026/03/23\r\n'
+  awk '/^Ci_CDate=2026\/03\/2[34]/ && n++ < 6' "$sample"
+  printf 'Ci_CDate=2026/03/25\r\n'
+} >"$blocks/seed-days"
+{
+  printf '\x83Marovelantis.ChoicedRange\r\nx\r\n2026/03/23\r\n2026/03/30\r\n'
+  awk '/^Ci_CDate=2026\/03\/(23|30)/ && !seen[substr($0, 1, 19)]++' "$sample"
+} >"$blocks/seed-chosen"
 
 # The fuzzer's own status decides: its whole output goes to a log, of which the summary
 # lines are shown, and the whole report when it failed.
@@ -48,4 +60,5 @@ run() {
 status=0
 run recordline_fuzzer "$records" -max_len=4096 || status=1
 run designfile_fuzzer "$designs" -max_len=8192 || status=1
+run blockread_fuzzer "$blocks" -max_len=8192 || status=1
 exit $status

@@ -70,8 +70,10 @@ bool WriteDesignLines(const BlockSeams& seams, const std::filesystem::path& path
 // Asks for the partial file's name, and again when it is the design being edited.
 std::optional<std::filesystem::path> ChooseTarget(const BlockSeams& seams, const char* title, std::string& lastPath,
                                                   const std::filesystem::path& designPath) {
-    const std::optional<std::string> chosen = seams.files->ChooseSave({title, "(*.MVF)|*.MVF|(*.*)|*.*", lastPath});
+    std::optional<std::string> chosen = seams.files->ChooseSave({title, "(*.MVF)|*.MVF|(*.*)|*.*", lastPath});
     if (!chosen) return std::nullopt;
+    // A name given without an extension is a design file's.
+    if (!std::filesystem::u8path(*chosen).has_extension()) *chosen += ".MVF";
     const std::filesystem::path path(std::filesystem::u8path(*chosen));
     std::error_code error;
     if (!designPath.empty() && (path == designPath || std::filesystem::equivalent(path, designPath, error))) {
@@ -83,12 +85,33 @@ std::optional<std::filesystem::path> ChooseTarget(const BlockSeams& seams, const
     return path;
 }
 
+// The line with `cid` for its id: the value of its Ci_Cid item replaced, or (when reading
+// would not find that item) a Ci_Cid item put right after the date item, as opening a
+// design does for old ids.
+std::string WithNewId(const std::string& line, const std::string& cid) {
+    std::string out = FindKey(line, "CI_CID=") != std::string::npos ? ReplaceItemValue(line, "Ci_Cid", cid) : line;
+    if (FindValue(out, "Ci_Cid", kSep) == std::optional<std::string_view>(cid)) return out;
+    const std::size_t date = FindKey(out, "CI_CDATE=");
+    const std::size_t end = date == std::string::npos ? std::string::npos : out.find(kSep, date);
+    if (end != std::string::npos) out.insert(end + kSep.size(), "Ci_Cid=" + cid + std::string(kSep));
+    return out;
+}
+
+// Whether reading the line finds a record of `date` (a date of the design year) with the id.
+bool ReadsBackAs(const std::string& line, const Date& date, const std::string& cid) {
+    Date stored;
+    std::string id;
+    return GetDate(line, "Ci_CDate", kSep, stored) && Date{date.year, stored.month, stored.day} == date &&
+           GetText(line, "Ci_Cid", kSep, id) && id == cid;
+}
+
 }  // namespace
 
 int PlaceLines(EditContext& context, FrameIdSource& ids, const std::vector<std::string>& lines, std::size_t first,
                std::optional<Date> target) {
     WorkingSet& working = context.Working();
-    const int baseYear = working.Context().baseYear;
+    LineStore& store = context.Design().Store();
+    const RecordContext& records = working.Context();
     std::vector<std::string> placed;
     std::optional<Date> base, firstPlaced, lastPlaced;
     std::string lastCid;
@@ -102,27 +125,49 @@ int PlaceLines(EditContext& context, FrameIdSource& ids, const std::vector<std::
         Date day = carried->date;
         if (target) {
             // The target moves on as the lines' days do, keeping the gaps between them.
+            // A day's lines keep the year they were stored with, which need not be the year
+            // of the day named before them (a run of days past 31 December names the next
+            // year's January, whose lines carry the design year): the same month and day is
+            // the same day.
             if (!base) base = carried->date;
-            if (carried->date != *base) {
+            if (carried->date.month != base->month || carried->date.day != base->day) {
                 target = AddDays(*target, DaySerial(carried->date) - DaySerial(*base));
                 base = carried->date;
             }
             day = *target;
         }
         if (carried->separatorOnly) continue;
+        const Date date = RebaseIntoYear(day, records.baseYear);
         const std::string cid = ids.NewFrameId();
-        std::string line = RedateLine(lines[i], RebaseIntoYear(day, baseYear));
-        line = FindKey(line, "CI_CID=") != std::string::npos ? ReplaceItemValue(line, "Ci_Cid", cid)
-                                                             : line + "Ci_Cid=" + cid + std::string(kSep);
-        working.AddLine(RebaseIntoYear(day, baseYear), line);
+        std::string line = WithNewId(RedateLine(lines[i], date), cid);
+        // Only a line that reads back as a record of that date with that id is placed: its
+        // undo finds it again by them, and a broken line would be dropped from the day.
+        if (!ReadsBackAs(line, date, cid)) continue;
+        if (!working.ColumnOf(date)) {
+            store.AddLine(date, line);
+        } else if (ParsedRecord parsed = ParseRecordLine(line, records); parsed.kind == ParsedRecord::Kind::Frame) {
+            working.AddFrame(date, std::move(parsed.frame));
+        } else {
+            // A column record stays in the stored lines even for a shown day, which keep it.
+            store.AddLine(date, line);
+            working.AddLine(date, line);
+        }
         placed.push_back(std::move(line));
-        if (!firstPlaced || day < *firstPlaced) firstPlaced = day;
-        if (!lastPlaced || day > *lastPlaced) lastPlaced = day;
+        // At a target the days run on from it (past the year's end too); at their own dates
+        // they are the design year's.
+        const Date reported = target ? day : date;
+        if (!firstPlaced || reported < *firstPlaced) firstPlaced = reported;
+        if (!lastPlaced || reported > *lastPlaced) lastPlaced = reported;
         lastCid = cid;
-        lastDate = RebaseIntoYear(day, baseYear);
+        lastDate = date;
     }
     context.Listener().Progress(0, 0);
     if (placed.empty()) return 0;
+    // Lines spread over more than a year touch every day of the design year.
+    if (DaySerial(*lastPlaced) - DaySerial(*firstPlaced) >= 366) {
+        firstPlaced = Date{records.baseYear, 1, 1};
+        lastPlaced = Date{records.baseYear, 12, 31};
+    }
     context.History().RecordLines(HistoryKind::BlockLoad, std::vector<std::string>(placed.size()), placed, *firstPlaced,
                                   *lastPlaced, Date{});
     context.Design().SetModified(true);

@@ -20,14 +20,23 @@ void WorkingSet::Build(const Date& start, int days) {
     mColumns.clear();
     mColumns.resize(std::max(days, 0));
     for (int i = 0; i < ColumnCount(); ++i) {
-        DateColumn& column = mColumns[i];
-        column.date = AddDays(start, i);
-        column.header = TCInf{};
-        column.header.CDate = column.date;
-        column.header.TextStr.clear();
-        column.header.TextFH = -(mContext.defaults.baseFontHeight * 12 / 10);
-        column.header.Column = i;
+        mColumns[i].date = AddDays(start, i);
+        ClearHeader(i);
     }
+}
+
+void WorkingSet::SetHeader(int index, TCInf header) {
+    mColumns[index].header = std::move(header);
+    mColumns[index].header.Column = index;
+}
+
+void WorkingSet::ClearHeader(int index) {
+    DateColumn& column = mColumns[index];
+    column.header = TCInf{};
+    column.header.CDate = column.date;
+    column.header.TextStr.clear();
+    column.header.TextFH = -(mContext.defaults.baseFontHeight * 12 / 10);
+    column.header.Column = index;
 }
 
 std::optional<int> WorkingSet::ColumnOf(const Date& date) const {
@@ -43,8 +52,7 @@ void WorkingSet::LoadColumn(int index) {
             parsed.frame->Column = index;
             column.frames.push_back(std::move(parsed.frame));
         } else if (parsed.kind == ParsedRecord::Kind::ColumnRecord) {
-            column.header = std::move(*parsed.frame);
-            column.header.Column = index;
+            SetHeader(index, std::move(*parsed.frame));
         }
     }
     Renumber(index);
@@ -106,8 +114,7 @@ TCInf* WorkingSet::AddLine(const Date& date, const std::string& line) {
     }
     ParsedRecord parsed = ParseRecordLine(line, mContext);
     if (parsed.kind == ParsedRecord::Kind::ColumnRecord) {
-        mColumns[*index].header = std::move(*parsed.frame);
-        mColumns[*index].header.Column = *index;
+        SetHeader(*index, std::move(*parsed.frame));
         return nullptr;
     }
     return AddFrame(date, std::move(parsed.frame));
@@ -126,8 +133,22 @@ std::unique_ptr<TCInf> WorkingSet::TakeFrame(const Date& date, std::string_view 
 }
 
 bool WorkingSet::RemoveFrame(const Date& date, std::string_view cid) {
-    if (!ColumnOf(date)) return mStore.RemoveLine(date, cid);
-    return TakeFrame(date, cid) != nullptr;
+    const std::optional<int> index = ColumnOf(date);
+    if (!index) return mStore.RemoveLine(date, cid);
+    if (TakeFrame(date, cid)) return true;
+    // A shown date's column record lives in its stored lines (storing the day keeps them):
+    // it goes from there, and the column's header is read again from what is left.
+    const std::optional<std::size_t> record = StoredColumnRecord(date, cid);
+    if (!record) return false;
+    LineList& lines = mStore.Slot(SlotOfDate(date));
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*record));
+    ClearHeader(*index);
+    for (const std::string& line : lines) {
+        ParsedRecord parsed = ParseRecordLine(line, mContext);
+        if (parsed.kind != ParsedRecord::Kind::ColumnRecord) continue;
+        SetHeader(*index, std::move(*parsed.frame));
+    }
+    return true;
 }
 
 const TCInf* WorkingSet::FrameOn(const Date& date, std::string_view cid) const {
@@ -142,10 +163,22 @@ TCInf* WorkingSet::FrameOn(const Date& date, std::string_view cid) {
     return const_cast<TCInf*>(std::as_const(*this).FrameOn(date, cid));
 }
 
+std::optional<std::size_t> WorkingSet::StoredColumnRecord(const Date& date, std::string_view cid) const {
+    const LineList& lines = mStore.Slot(SlotOfDate(date));
+    const auto record = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+        return !IsFrameLine(line) && FindValue(line, "Ci_Cid", kSep) == std::optional<std::string_view>(cid);
+    });
+    if (record == lines.end()) return std::nullopt;
+    return static_cast<std::size_t>(record - lines.begin());
+}
+
 std::optional<std::string> WorkingSet::LineOf(const Date& date, std::string_view cid) const {
     if (ColumnOf(date)) {
-        const TCInf* frame = FrameOn(date, cid);
-        return frame ? std::optional<std::string>(BuildRecordLine(*frame)) : std::nullopt;
+        if (const TCInf* frame = FrameOn(date, cid)) return BuildRecordLine(*frame);
+        // A column record is kept as stored.
+        if (const std::optional<std::size_t> record = StoredColumnRecord(date, cid))
+            return mStore.Slot(SlotOfDate(date))[*record];
+        return std::nullopt;
     }
     if (const std::string* line = mStore.FindLine(date, cid)) return *line;
     return std::nullopt;
@@ -168,6 +201,11 @@ TCInf* WorkingSet::ReplaceFromLine(const Date& date, const std::string& line) {
         return nullptr;
     }
     ParsedRecord parsed = ParseRecordLine(line, mContext);
+    if (parsed.kind == ParsedRecord::Kind::ColumnRecord) {
+        // Kept in the stored lines, as a shown date's column record is.
+        mStore.ReplaceLine(date, cid, line);
+        SetHeader(*index, std::move(*parsed.frame));
+    }
     if (parsed.kind != ParsedRecord::Kind::Frame) return nullptr;
     FrameList& frames = mColumns[*index].frames;
     auto it = std::find_if(frames.begin(), frames.end(), [&](const auto& f) { return f->Cid == cid; });

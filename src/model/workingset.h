@@ -53,18 +53,20 @@ public:
     // Takes the frame with this id off a date in view, keeping the object (a move to another
     // date keeps its id and serial); null when it is not there.
     std::unique_ptr<TCInf> TakeFrame(const Date& date, std::string_view cid);
-    // Removes the frame with this id from a date, in view or stored; false when none was there.
+    // Removes the frame with this id from a date, in view or stored (or the date's column
+    // record with this id); false when none was there.
     bool RemoveFrame(const Date& date, std::string_view cid);
     // The frame with this id on a date in view; null when it is not there.
     TCInf* FrameOn(const Date& date, std::string_view cid);
     const TCInf* FrameOn(const Date& date, std::string_view cid) const;
     // The frame's record line as it is now: built from its object on a date in view, as
-    // stored otherwise; nothing when the date has no such frame.
+    // stored otherwise (and for a column record); nothing when the date has no such frame.
     std::optional<std::string> LineOf(const Date& date, std::string_view cid) const;
     // The frame with this id among the dates in view from `from` on (all of them when unset).
     TCInf* FindFrame(std::string_view cid, const Date& from = {});
     // Replaces the frame with the line's id on a date by the line, in its place (at the end
-    // when it was not there); the new frame, or null out of view.
+    // when it was not there); the new frame, or null out of view and for a column record
+    // (stored, and the column's header).
     TCInf* ReplaceFromLine(const Date& date, const std::string& line);
 
     int ColumnCount() const { return static_cast<int>(mColumns.size()); }
@@ -76,6 +78,11 @@ public:
 
 private:
     void LoadColumn(int index);
+    void SetHeader(int index, TCInf header);
+    // Where the date's stored lines hold the column record with this id.
+    std::optional<std::size_t> StoredColumnRecord(const Date& date, std::string_view cid) const;
+    // The column record of a date with no record stored: its date and the header font.
+    void ClearHeader(int index);
     void Renumber(int index);
 
     LineStore& mStore;

@@ -419,5 +419,41 @@ TEST_F(ToolTest, EditRunsThePropertyCommands) {
     });
 }
 
+// Frames through the clipboard's blocks and partial files: a block written and read at a
+// date, a partial file saved and loaded at a date and at its own dates, the chosen frame's
+// block; the files as the program writes them, and refusals.
+TEST_F(ToolTest, EditCarriesFramesThroughClipboardBlocksAndPartialFiles) {
+    const std::string week = Copy("week.MVF", "week.MVF"), edited = (work / "edited.MVF").string();
+    const std::string days = (work / "days.txt").string(), chosen = (work / "chosen.txt").string();
+    const std::string part = (work / "part").string();
+    ASSERT_EQ(Edit(week, edited,
+                   "clip-range 2003/07/01 2003/07/02 " + days + "\nclip-read " + days + " 2003/07/10\n"
+                   "save-range 2003/07/03 2003/07/03 " + part + "\nload " + part + ".MVF 2003/07/20\n"
+                   "load " + part + ".MVF --file-dates\nselect 2003/07/02@13:00\nclip-selection " + chosen + "\n"),
+              0) << err;
+    const std::vector<std::string> lines = SplitLines(ReadBytes(kData / "week.MVF"));  // 07/01: 10 to 13
+    std::string day1;
+    for (int i = 10; i <= 13; ++i) day1 += lines[i] + "\r\n";
+    EXPECT_EQ(ReadBytes(days), "Marovelantis.DateRange\r\n" + FromUtf8("日付範囲  (") + week +
+                                   ")\r\n2003/07/01\r\n2003/07/02\r\nCi_CDate=2003/07/01\r\n" + day1 +
+                                   "Ci_CDate=2003/07/02\r\n" + lines[14] + "\r\n");
+    EXPECT_EQ(ReadBytes(part + ".MVF"), "#Marovelantis=#Marovelantis\r\n#BaseYYYY=13\r\n#MoveMM=4\r\n" + lines[15] + "\r\n");
+    EXPECT_EQ(ReadBytes(chosen), "Marovelantis.ChoicedRange\r\n" + FromUtf8("選択枠  (1 個)") +
+                                     "\r\n2003/07/02\r\n2003/07/02\r\nCi_CDate=2003/07/02\r\n" + lines[14] + "\r\n");
+    ASSERT_EQ(Run({"frames", edited, "--from", "2003/07/01", "--to", "2003/07/31"}), 0) << err;
+    std::string frames;
+    for (const std::string& line : SplitLines(out)) frames += line.substr(5, 11) + "|";
+    EXPECT_EQ(frames, "07/01\t09:30|07/01\t10:00|07/01\t24:30|07/02\t13:00|07/03\t19:00|07/03\t19:00|"
+                      "07/10\t09:30|07/10\t10:00|07/10\t24:30|07/11\t13:00|07/20\t19:00|");
+
+    ExpectRefused(week, {
+        {"clip-read " + (work / "script.txt").string() + " 2003/07/10\n", "script.txt:1: クリップボードに読み込めるデータはありません。"},
+        {"save-range 2003/07/01 2003/07/01 " + week + "\n", "script.txt:1: " + week + " is the design being edited"},
+        {"load " + days + " 2003/07/10\n", "script.txt:1: これは Marovelantis のデータファイルではありません。"},
+        {"clip-selection " + chosen + "\n", "script.txt:1: nothing is selected"},
+    });
+    EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
+}
+
 }  // namespace
 }  // namespace mv

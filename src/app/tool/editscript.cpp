@@ -46,6 +46,8 @@ void EditScript::Start() {
 
 bool EditScript::Load(const std::filesystem::path& path) {
     if (!mDesign.CheckDesignFile(path) || !mDesign.ReadDesignFile(path, true)) return false;
+    // Named for the clipboard's block and for refusing to write a partial file over it.
+    mDesign.SetPath(path);
     Start();
     return true;
 }
@@ -130,7 +132,7 @@ void EditScript::Run(const std::string& line) {
             mShared->SaveWithoutDates();
         return;
     }
-    if (RunFrameCommand(w, line) || RunPropertyCommand(w, line)) return;
+    if (RunFrameCommand(w, line) || RunPropertyCommand(w, line) || RunBlockCommand(w)) return;
     if (verb == "history" && w.size() == 1) {
         std::cout << ToUtf8(mHistory.UndoCaption()) << '\n';
         return;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@
 #include "model/sharedmode.h"
 #include "model/workingset.h"
 #include "platform/dialogs.h"
+#include "platform/filechooser.h"
+#include "platform/memoryclipboard.h"
 #include "platform/systemhost.h"
 
 namespace mv {
@@ -34,6 +37,14 @@ public:
     Answer Show(MessageKind kind, const std::string&, const std::string& text, Buttons, Answer defaultAnswer) override;
     std::vector<std::string> messages;
     std::vector<std::string> notes;
+};
+
+// The file dialogs, answered with the name the script's command gives.
+class ScriptFiles : public FileChooser {
+public:
+    std::optional<std::string> ChooseOpen(const FileDialogRequest&) override { return answer; }
+    std::optional<std::string> ChooseSave(const FileDialogRequest&) override { return answer; }
+    std::string answer;
 };
 
 // What follows the first `words` words of a line: a title's text, blanks inside kept.
@@ -97,6 +108,8 @@ private:
     // What the property window changes, expansion, shifts and whole months deleted; false
     // when the line is none of them.
     bool RunPropertyCommand(const std::vector<std::string>& words, const std::string& line);
+    // The clipboard's blocks and partial design files; false when the line is none of them.
+    bool RunBlockCommand(const std::vector<std::string>& words);
     // True when the edit layer did it, else the failure with the last message it showed.
     bool Done(bool ok);
     // Field N (1 the first) of the frame, as an index.
@@ -115,6 +128,10 @@ private:
     UndoHistory mHistory{mDialogs};
     std::unique_ptr<SharedMode> mShared;
     std::unique_ptr<EditContext> mEdit;
+    // The clipboard of the blocks, and the partial file last written or read.
+    MemoryClipboard mClipboard;
+    ScriptFiles mFiles;
+    std::string mPartialPath;
     std::chrono::steady_clock::time_point mLastPoll;
     bool mRegistered = false;
 };
