@@ -11,11 +11,8 @@ namespace mv {
 BlockActions::BlockActions(TfrmTimeTable_01& window, std::unique_ptr<Clipboard> clipboard)
     : mWindow(window), mClipboard(std::move(clipboard)), mLoadWindow(new TfrmMvfFileGet(&window)) {
     mLoadWindow->chooseFile = [this]() -> std::optional<std::string> {
-        DesignSession& session = mWindow.Session();
-        std::string start = session.Settings().Path_SelectDesign;
-        if (start.empty()) start = (session.HostRef().ProgramFolder() / "*.MVF").string();
-        return session.Files().ChooseOpen(
-            {"読み込むデザインファイルを選択して下さい。", "(*.MVF)|*.MVF|(*.*)|*.*", start});
+        return mWindow.Session().Files().ChooseOpen(
+            {"読み込むデザインファイルを選択して下さい。", "(*.MVF)|*.MVF|(*.*)|*.*", DialogStart()});
     };
     mLoadWindow->load = [this](const std::string& path, bool atFileDates) { Load(path, atFileDates); };
     // While the load window is shown it takes the dropped files.
@@ -44,14 +41,25 @@ void BlockActions::PutDays(const Date& first, const Date& last) {
     PutDaysOnClipboard(mWindow.Edit(), Seams(), first, last, mWindow.Session().Design().Path());
 }
 
+std::string BlockActions::DialogStart() {
+    DesignSession& session = mWindow.Session();
+    const std::string& last = session.Settings().Path_SelectDesign;
+    if (!last.empty()) return last;
+    return (session.HostRef().ProgramFolder() / "*.MVF").string();
+}
+
 void BlockActions::SaveChosen() {
     DesignSession& session = mWindow.Session();
-    SaveChosenAsFile(mWindow.Edit(), Seams(), session.Settings().Path_SelectDesign, session.Design().Path());
+    std::string path = DialogStart();
+    if (SaveChosenAsFile(mWindow.Edit(), Seams(), path, session.Design().Path()))
+        session.Settings().Path_SelectDesign = path;
 }
 
 void BlockActions::SaveDays(const Date& first, const Date& last) {
     DesignSession& session = mWindow.Session();
-    SaveDaysAsFile(mWindow.Edit(), Seams(), first, last, session.Settings().Path_SelectDesign, session.Design().Path());
+    std::string path = DialogStart();
+    if (SaveDaysAsFile(mWindow.Edit(), Seams(), first, last, path, session.Design().Path()))
+        session.Settings().Path_SelectDesign = path;
 }
 
 void BlockActions::ShowLoadWindow() { mLoadWindow->Open(); }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "model/date.h"
 #include "platform/clipboard.h"
@@ -34,6 +35,8 @@ public:
 
 private:
     BlockSeams Seams();
+    // Where the file dialogs start: the last partial file, else the program's folder.
+    std::string DialogStart();
     void Load(const std::string& path, bool atFileDates);
 
     TfrmTimeTable_01& mWindow;
