@@ -17,10 +17,6 @@ std::string TwoDigits(int value) {
     return out;
 }
 
-std::string RightAligned(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
 // The first title text found in a line, as the day list shows it.
 std::string FirstFieldText(const std::string& line) {
     std::string text;

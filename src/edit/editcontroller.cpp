@@ -24,11 +24,7 @@ EditController::EditController(EditContext& context, DesignView& view, Dialogs& 
     : mContext(context), mView(view), mDialogs(dialogs), mIds(ids) {}
 
 const FrameBox* EditController::BoxOf(const Date& date, const std::string& cid) const {
-    const std::optional<int> column = mView.Layout().ColumnIndexOfDate(date);
-    if (!column || *column >= static_cast<int>(mView.Days().size())) return nullptr;
-    for (const FrameBox& box : mView.Days()[*column])
-        if (box.frame && box.frame->Cid == cid) return &box;
-    return nullptr;
+    return mView.BoxOf(date, cid);
 }
 
 const FrameBox* EditController::SelectedBox() const {

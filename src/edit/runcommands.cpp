@@ -4,6 +4,7 @@
 
 #include "edit/framechange.h"
 #include "model/codec.h"
+#include "model/digits.h"
 #include "model/identity.h"
 #include "model/keyvalueline.h"
 #include "model/recordline.h"
@@ -19,10 +20,6 @@ constexpr const char* kWeekdayLetters[] = {"日", "月", "火", "水", "木", "�
 
 bool Confirm(Dialogs& dialogs, const std::string& question) {
     return dialogs.Show(MessageKind::Question, kConfirmCaption, question, Buttons::OkCancel, Answer::Ok) == Answer::Ok;
-}
-
-std::string RightAligned(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
 }  // namespace

@@ -30,6 +30,11 @@ inline void AppendZeroPadded(std::string& out, int value, int width) {
 
 namespace mv {
 
+// The text with blanks in front up to `width` characters (bytes), as "%*s" writes it.
+inline std::string RightAligned(const std::string& text, std::size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
 // The number with a "," between every three digits: 1234567 gives "1,234,567".
 std::string WithThousands(long long value);
 

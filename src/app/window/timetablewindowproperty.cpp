@@ -27,11 +27,7 @@ void TfrmTimeTable_01::ToggleEditKind() { mTools->Btn_EditKind->click(); }
 QString TfrmTimeTable_01::EditKindCaption() const { return mTools->Btn_EditKind->text(); }
 
 const FrameBox* TfrmTimeTable_01::DrawnBox(const Date& date, const std::string& cid) const {
-    const std::optional<int> column = mDesignView.Layout().ColumnIndexOfDate(date);
-    if (!column || *column >= static_cast<int>(mDesignView.Days().size())) return nullptr;
-    for (const FrameBox& box : mDesignView.Days()[*column])
-        if (box.frame && box.frame->Cid == cid) return &box;
-    return nullptr;
+    return mDesignView.BoxOf(date, cid);
 }
 
 std::optional<Date> TfrmTimeTable_01::PressedDate() const {

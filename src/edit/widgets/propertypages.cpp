@@ -19,6 +19,7 @@
 #include "edit/designlists.h"
 #include "edit/runcommands.h"
 #include "edit/widgets/memoline.h"
+#include "edit/widgets/propertycontrols.h"
 #include "edit/widgets/propertywindow.h"
 #include "model/codec.h"
 #include "model/digits.h"
@@ -30,13 +31,7 @@ namespace mv {
 
 namespace {
 
-enum Page { kTitle, kLink, kExtend, kList, kDays, kMonth, kMemo };
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using namespace property;
 
 QLabel* Guide(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
 
@@ -53,10 +48,7 @@ QLabel* CountLabel(QWidget* parent, const char* name) {
 }  // namespace
 
 void TfrmTimeEdit_01::BuildExtendPage(QWidget* page) {
-    Pnl_WakuInfo3 = new QLabel(page);
-    Pnl_WakuInfo3->setObjectName(QStringLiteral("Pnl_WakuInfo3"));
-    Pnl_WakuInfo3->setFrameShape(QFrame::Panel);
-    Pnl_WakuInfo3->setFrameShadow(QFrame::Sunken);
+    Pnl_WakuInfo3 = InfoPanel(page, "Pnl_WakuInfo3");
     Dpc_UnfoldSDate = Named(new QDateEdit(page), "Dpc_UnfoldSDate");
     Dpc_UnfoldEDate = Named(new QDateEdit(page), "Dpc_UnfoldEDate");
     auto* dates = new QGridLayout;
@@ -89,9 +81,7 @@ void TfrmTimeEdit_01::BuildExtendPage(QWidget* page) {
 }
 
 void TfrmTimeEdit_01::BuildListPage(QWidget* page) {
-    Pnl_WListInfo = Named(new QLabel(page), "Pnl_WListInfo");
-    Pnl_WListInfo->setFrameShape(QFrame::Panel);
-    Pnl_WListInfo->setFrameShadow(QFrame::Sunken);
+    Pnl_WListInfo = InfoPanel(page, "Pnl_WListInfo");
     Lst_WList = Named(new QListWidget(page), "Lst_WList");
     Lst_WList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(Lst_WList, &QListWidget::itemClicked, this, [this] { DayFrameClicked(); });

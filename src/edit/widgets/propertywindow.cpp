@@ -27,6 +27,7 @@
 #include "edit/framecommands.h"
 #include "edit/propertycommands.h"
 #include "edit/widgets/colourwindow.h"
+#include "edit/widgets/propertycontrols.h"
 #include "model/codec.h"
 #include "model/keyvalueline.h"
 #include "model/settings.h"
@@ -46,21 +47,6 @@ QString Displayed(const std::string& sjis) {
     return QString::fromStdString(text);
 }
 
-QLabel* InfoPanel(QWidget* parent, const char* name) {
-    auto* panel = new QLabel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setMinimumHeight(22);
-    return panel;
-}
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 // The colour panels: the text colour written on the frame colour.
 void PaintColourPanels(QPushButton* text, QPushButton* frame, int textColour, int frameColour) {
     const QString style = QStringLiteral("QPushButton { background: %1; color: %2; border: 2px outset %1; }"
@@ -72,7 +58,7 @@ void PaintColourPanels(QPushButton* text, QPushButton* frame, int textColour, in
 constexpr const char* kPageCaptions[] = {"Title", "Link", "Extend", "List", "Days", "Month", "Memo"};
 constexpr const char* kPageNames[] = {"Tab_Title", "Tab_Link", "Tab_Extend", "Tab_WList", "Tab_YList", "Tab_Month",
                                       "Tab_Memo"};
-enum Page { kTitle, kLink, kExtend, kList, kDays, kMonth, kMemo };
+using namespace property;
 
 }  // namespace
 

@@ -27,6 +27,14 @@ public:
     // them out and the per-hour adjustment follow with the redraw (RelayOutEditedDates).
     void RefreshColumns(WorkingSet& working, int editKind, const std::vector<int>& columns);
 
+    // The drawn box of the frame with this id on a shown date; null when not drawn.
+    const FrameBox* BoxOf(const Date& date, const std::string& cid) const {
+        const std::optional<int> column = mLayout.ColumnIndexOfDate(date);
+        if (!column || *column >= static_cast<int>(mDays.size())) return nullptr;
+        for (const FrameBox& box : mDays[*column])
+            if (box.frame && box.frame->Cid == cid) return &box;
+        return nullptr;
+    }
     // The frame under a point of the picture (see FrameAtPoint).
     const FrameBox* FrameAt(int x, int y, const TCInf* selected) const {
         return FrameAtPoint(mLayout, mDays, x, y, selected);
