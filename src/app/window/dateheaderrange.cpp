@@ -7,6 +7,7 @@
 
 #include "app/window/blockactions.h"
 #include "app/window/timetablewindow.h"
+#include "edit/calendarcommands.h"
 #include "edit/daterangecommands.h"
 #include "model/codec.h"
 #include "view/timetableview.h"
@@ -94,16 +95,12 @@ Date DateHeaderRange::DateAt(int headerX) const {
 }
 
 void DateHeaderRange::RefreshMenu() {
-    const DateRange& range = mWindow.Edit().Range();
-    const DateRange::State state = range.CurrentState();
-    const bool any = state != DateRange::None;
-    mFirst->setText(QStringLiteral("1. 範囲") +
-                    (any ? QStringLiteral("：　") + QString::fromStdString(ToUtf8(FormatDate(range.First()))) : QString()));
-    mFix->setText(QStringLiteral("2. 確定") +
-                  (any ? QStringLiteral("：　") + QString::fromStdString(ToUtf8(FormatDate(range.Last()))) : QString()));
-    mFirst->setEnabled(state == DateRange::None);
-    mFix->setEnabled(state == DateRange::Selecting);
-    for (QAction* action : mNeedsRange) action->setEnabled(any);
+    const RangeMenuState state = DateRangeMenuState(mWindow.Edit().Range());
+    mFirst->setText(QStringLiteral("1. ") + QString::fromStdString(state.first));
+    mFix->setText(QStringLiteral("2. ") + QString::fromStdString(state.fix));
+    mFirst->setEnabled(state.firstEnabled);
+    mFix->setEnabled(state.fixEnabled);
+    for (QAction* action : mNeedsRange) action->setEnabled(state.rangeEnabled);
     const std::optional<int> column = mWindow.Layout().ColumnIndexOfDate(mPressed);
     mColumnClear->setEnabled(column && *column < static_cast<int>(mWindow.Boxes().size()) &&
                              !mWindow.Boxes()[*column].empty());
