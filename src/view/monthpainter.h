@@ -21,12 +21,12 @@ struct MonthPaintOptions {
     int fontSizeChoice = 0;     // frame lists at 0.9, 1.0 or 0.7 of the grid's text height
     int fontColourChoice = 0;   // black, white, blue, yellow
     int focusedIndex = -1;      // cell index (week * 7 + column) with the focus
-    // Move mode: the source day, the cell under the pointer, and move (green) or copy (red).
+    // Move mode: the source day, the cell under the pointer, and move (green) or copy (blue).
     bool moveMode = false;
     Date moveSource;
     int hoverIndex = -1;
     bool moveCopy = false;
-    // The picked date range, drawn red; unset when none.
+    // The picked date range, drawn blue; unset when none.
     Date rangeFirst, rangeLast;
     const HolidayTable* holidays = nullptr;
 };
