@@ -131,6 +131,7 @@ void DesignSession::OpenFile(const std::string& path, bool rebuild) {
     SetModified(false);
     if (mListener) mListener->DesignStateChanged();
     if (rebuild && mListener) mListener->RebuildView();
+    if (mListener) mListener->DesignLoaded();
     if (mListener) mListener->ScrollToRow(row.value_or(mSettings.Cmb_BeginTime));
 }
 
@@ -353,6 +354,7 @@ void DesignSession::DesignReRead() {
     if (!mListener) return;
     mListener->RebuildView();
     mListener->DesignStateChanged();
+    mListener->DesignLoaded();
 }
 
 bool DesignSession::WindowBusy() const { return mListener && mListener->IsBusy(); }

@@ -33,6 +33,8 @@ public:
     // Scroll so that this hour row (0 = 05:00) is at the top.
     virtual void ScrollToRow(int row) = 0;
     virtual void BringToFront() = 0;
+    // Another design (or the shared design read again) now fills the schedule.
+    virtual void DesignLoaded() {}
     // The frames of the shown dates changed from outside: lay out and redraw.
     virtual void FramesChanged() = 0;
     // A long operation runs: controls disabled and the hourglass shown, or back again.

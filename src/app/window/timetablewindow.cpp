@@ -149,8 +149,13 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     hooks.putOnClipboard = [this] { mBlocks->PutChosen(); };
     hooks.showLoadWindow = [this] { mBlocks->ShowLoadWindow(); };
     hooks.saveAsFile = [this] { mBlocks->SaveChosen(); };
+    hooks.byCalendar = [this](bool copy) {
+        const EditSelection& selection = mEdit->Selection();
+        if (!selection.Empty()) mCalendar->StartMoveMode(copy, selection.SelectedDate(), selection.Cid());
+    };
     mFrameMenu = new FrameMenu(this, *mController, *mEdit, std::move(hooks));
     mProperties = new TfrmTimeEdit_01(this, *this);
+    mCalendar = new TfrmTimeTable_04(this, *this);
     mHeaderRange = new DateHeaderRange(*this, *mView->FixedTop());
     mTitleEditor = new FieldEditor(mView->Pic());
     mTitleEditor->onChanged = [this](const QString& text) { TitleEditorChanged(text); };
@@ -304,7 +309,7 @@ void TfrmTimeTable_01::ConnectTools() {
     connect(t->Btn_Open, &QPushButton::clicked, this, [this] { mSession.OpenCommand(); });
     connect(t->Btn_Save, &QPushButton::clicked, this, [this] { mSession.SaveCommand(false); });
     connect(t->Btn_EditKind, &QPushButton::clicked, this, [this] { SetEditKind(mSession.View().editKind == 1 ? 0 : 1); });
-    t->Btn_Calendar->setEnabled(false);
+    connect(t->Btn_Calendar, &QPushButton::clicked, this, [this] { OpenCalendar(); });
 }
 
 void TfrmTimeTable_01::SelectListsFromState() {
@@ -644,6 +649,7 @@ void TfrmTimeTable_01::closeEvent(QCloseEvent* event) {
     }
     for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer, &mTranTimer, &mSizeSettleTimer}) timer->stop();
     mProperties->StorePlacement();
+    mCalendar->StoreSettings();
     EnvSettings& settings = mSession.Settings();
     settings.Mnx_DragScroll = mDragScroll->isChecked();
     settings.Mnx_ShowProperty = mShowProperty->isChecked();

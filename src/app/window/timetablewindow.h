@@ -10,6 +10,7 @@
 #include "app/window/designsession.h"
 #include "edit/editcontext.h"
 #include "edit/editcontroller.h"
+#include "edit/widgets/calendarwindow.h"
 #include "edit/widgets/propertywindow.h"
 #include "model/holidaytable.h"
 #include "platform/qtdialogs.h"
@@ -30,7 +31,8 @@ class TfrmTimeTable_01 : public QMainWindow,
                          public SessionListener,
                          public NavigationHost,
                          public EditListener,
-                         public PropertyHost {
+                         public PropertyHost,
+                         public CalendarHost {
 public:
     // The seams are given by the program (real ones) or by tests (scripted ones).
     TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& files, std::filesystem::path settingsPath,
@@ -58,6 +60,7 @@ public:
     void DesignStateChanged() override;
     void ScrollToRow(int row) override;
     void BringToFront() override;
+    void DesignLoaded() override;
     // NavigationHost
     void PreviewView() override;
     int ScrollStep() const override { return std::max(1, mDesignView.Layout().Metrics().fontPixelHeight); }
@@ -93,8 +96,8 @@ public:
     class FrameMenu& Menu() { return *mFrameMenu; }
     // Esc.
     void EscapePressed();
-    // The date range changed: the header shows it again.
-    void RangeChanged();
+    // The date range changed: the header (and the calendar) show it again.
+    void RangeChanged() override;
     class DateHeaderRange& HeaderRange() { return *mHeaderRange; }
     void ShowProperties() override;
     TfrmTimeEdit_01& Properties() { return *mProperties; }
@@ -116,6 +119,14 @@ public:
     void PasteKey();
     void StoreView() override { mSession.CommitView(); }
     void JumpToDate(const Date& date) override;
+
+    // CalendarHost
+    const HolidayTable& HolidayDays() const override { return mHolidays; }
+    void MakeStartDate(const Date& date) override;
+    void PrintGrid(const StringGrid& grid, const std::string& title) override;
+    TfrmTimeTable_04& Calendar() { return *mCalendar; }
+    // Btn_Calendar: the calendar on the date cursor's date.
+    void OpenCalendar();
     // Opens the property window from the frame menus: on the title editor, and in the
     // editing display with the fields editable.
     void OpenPropertiesFromMenu();
@@ -178,6 +189,7 @@ private:
     class FieldEditor* mTitleEditor = nullptr;
     class DateHeaderRange* mHeaderRange = nullptr;
     TfrmTimeEdit_01* mProperties = nullptr;
+    TfrmTimeTable_04* mCalendar = nullptr;
     std::unique_ptr<class BlockActions> mBlocks;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {

@@ -30,6 +30,7 @@ void TfrmTimeTable_01::UpdatePointerOptions() {
 }
 
 void TfrmTimeTable_01::DatesChanged(const std::vector<Date>& dates) {
+    mCalendar->DatesChanged(dates);
     std::vector<int> columns;
     for (const Date& date : dates)
         if (std::optional<int> column = mDesignView.Layout().ColumnIndexOfDate(date);
@@ -208,6 +209,7 @@ void TfrmTimeTable_01::TitleEditorLeft() {
 
 void TfrmTimeTable_01::RangeChanged() {
     mView->RedrawHeader(mDesignView.Layout(), CurrentPaintOptions());
+    mCalendar->ShowRange();
 }
 
 void TfrmTimeTable_01::EscapePressed() {

@@ -125,7 +125,7 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
     Btn_Open = Button("Btn_Open", "予定表を開く");
     Btn_Save = Button("Btn_Save", "保存");
     Btn_EditKind = Button("Btn_EditKind", "編集", "編集とパック表示の切り替え");
-    Btn_Calendar = Button("Btn_Calendar", "カレンダー");
+    Btn_Calendar = Button("Btn_Calendar", "Calen", "カレンダー表示");
     Lab_ShareMode = Named(new QLabel, "Lab_ShareMode");
     // The file and mode buttons move as one.
     auto* buttons = new QWidget;

@@ -45,11 +45,11 @@ FrameMenu::FrameMenu(QWidget* parent, EditController& controller, EditContext& c
         connect(Item(connectMenu, name, caption), &QAction::triggered, this, [&c, chosenWay] { c.ConnectSelected(chosenWay); });
     }
     mMenu->addSeparator();
-    // Moves and copies to a date picked in the calendar window come with that window.
+    // The frame goes to the day the next click in the calendar window picks.
     QMenu* calendar = mMenu->addMenu(QStringLiteral("7. カレンダで"));
     calendar->menuAction()->setObjectName(QStringLiteral("Pm_Calendar"));
-    Item(calendar, "Pm_MoveByCalendar", "1. 移動");
-    Item(calendar, "Pm_CopyByCalendar", "2. 複写");
+    connect(Item(calendar, "Pm_MoveByCalendar", "1. 移動"), &QAction::triggered, this, [this] { mHooks.byCalendar(false); });
+    connect(Item(calendar, "Pm_CopyByCalendar", "2. 複写"), &QAction::triggered, this, [this] { mHooks.byCalendar(true); });
     mMenu->addSeparator();
     QMenu* titles = mMenu->addMenu(QStringLiteral("x. タイトル"));
     titles->menuAction()->setObjectName(QStringLiteral("Pm_Title"));
@@ -78,12 +78,11 @@ FrameMenu::FrameMenu(QWidget* parent, EditController& controller, EditContext& c
     connect(fileSave, &QAction::triggered, this, [this] { mHooks.saveAsFile(); });
     mMenu->addSeparator();
     connect(Item(mMenu, "Pm_Field_Edit", "13. プロパティ"), &QAction::triggered, this, [this] { mHooks.showProperties(); });
-    mNeedsHit = {remove, mSelect, move, copy, connectMenu->menuAction(), titleAdd, timeAdd};
+    mNeedsHit = {remove, mSelect, move, copy, connectMenu->menuAction(), calendar->menuAction(), titleAdd, timeAdd};
     mNeedsSelection = {clipPut, fileSave};
 
     connect(Item(mPackMenu, "Pm_PackEdit", "1. 編集モードにする"), &QAction::triggered, this, [this] { mHooks.backToEditing(); });
     connect(Item(mPackMenu, "Mn_PackProperty", "2. プロパティ"), &QAction::triggered, this, [this] { mHooks.showProperties(); });
-    calendar->menuAction()->setEnabled(false);
 }
 
 QAction* FrameMenu::Item(QMenu* menu, const char* name, const char* caption) {

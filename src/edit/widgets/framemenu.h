@@ -17,6 +17,7 @@ struct FrameMenuHooks {
     std::function<bool()> clipboardHoldsBlock;
     std::function<void()> readClipboard, clearClipboard, putOnClipboard;
     std::function<void()> showLoadWindow, saveAsFile;
+    std::function<void(bool copy)> byCalendar;  // "7. カレンダで": move (false) or copy (true)
 };
 
 class FrameMenu : public QObject {
