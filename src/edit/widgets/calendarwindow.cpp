@@ -146,7 +146,7 @@ QWidget* TfrmTimeTable_04::BuildTopPanel() {
 void TfrmTimeTable_04::BuildMenus() {
     mMenuBar = new QMenuBar(this);
     QMenu* file = mMenuBar->addMenu(U("File(&F)"));
-    connect(file->addAction(U("終了(&X)")), &QAction::triggered, this, [this] { close(); });
+    connect(file->addAction(U("終了")), &QAction::triggered, this, [this] { close(); });
 
     QMenu* option = mMenuBar->addMenu(U("Option(&O)"));
     auto toggle = [this, option](const char* name, const char* caption, bool on) {
@@ -188,7 +188,7 @@ void TfrmTimeTable_04::BuildMenus() {
                           mOptions.fontColourChoice);
 
     QMenu* print = mMenuBar->addMenu(U("Print(&P)"));
-    QAction* printMonth = print->addAction(U("1. 印刷を行なう(&P)"));
+    QAction* printMonth = print->addAction(U("1. 印刷を行なう"));
     printMonth->setObjectName(QStringLiteral("Mn_Print"));
     connect(printMonth, &QAction::triggered, this, [this] { PrintMonth(); });
 
@@ -202,9 +202,10 @@ void TfrmTimeTable_04::BuildMenus() {
         });
         addAction(action);
     };
+    // Page Up and Down without Ctrl reach the grid as keys (see event()).
     step("<<", QKeySequence(Qt::CTRL | Qt::Key_PageUp), -12);
-    step("前月", QKeySequence(Qt::Key_PageUp), -1);
-    step("翌月", QKeySequence(Qt::Key_PageDown), 1);
+    step("前月", QKeySequence(), -1);
+    step("翌月", QKeySequence(), 1);
     step(">>", QKeySequence(Qt::CTRL | Qt::Key_PageDown), 12);
 
     mDayMenu = new QMenu(this);
@@ -331,6 +332,7 @@ void TfrmTimeTable_04::LoadContents() {
 void TfrmTimeTable_04::StepMonth(int months) {
     if (!mMonth.Built()) return;
     const int serial = mMonth.FirstDay().year * 12 + (mMonth.FirstDay().month - 1) + months;
+    if (serial / 12 < 1 || serial / 12 > 9999) return;
     BuildMonth(Date{serial / 12, serial % 12 + 1, 1}, false);
 }
 
@@ -356,6 +358,8 @@ void TfrmTimeTable_04::KeyPressed(QKeyEvent* event) {
         if (mMoveMode) PickDay(focus);
         else if (focus >= 0) OpenDetail(focus);
         break;
+    case Qt::Key_PageUp: StepMonth(-1); break;
+    case Qt::Key_PageDown: StepMonth(1); break;
     case Qt::Key_Left: focus = focus < 0 ? 0 : std::max(0, focus - 1); break;
     case Qt::Key_Right: focus = focus < 0 ? 0 : std::min(cells - 1, focus + 1); break;
     case Qt::Key_Up: focus = focus < 0 ? 0 : focus >= kCalendarColumns ? focus - kCalendarColumns : focus; break;
@@ -464,8 +468,13 @@ void TfrmTimeTable_04::DatesChanged(const std::vector<Date>& dates) {
     // Only the edited days are stored and read again: the rest of the month is as it was.
     if (working.CommitAllowed())
         for (const Date& date : dates) working.StoreDay(date);
-    mMonth.ReloadDates(dates, edit.Design().Store(), working.Context(), mHost.Settings().Cmb_TitleLoc == 1);
-    Repaint();
+    if (!mMonth.ReloadDates(dates, edit.Design().Store(), working.Context(), mHost.Settings().Cmb_TitleLoc == 1)) return;
+    // Only the cells of the edited days are painted again.
+    for (int index = 0; index < mMonth.WeekRows() * kCalendarColumns; ++index) {
+        const Date& shown = mMonth.At(index).date;
+        for (const Date& date : dates)
+            if (date.month == shown.month && date.day == shown.day) mGrid->RepaintCell(index);
+    }
 }
 
 void TfrmTimeTable_04::DesignLoaded() {
@@ -526,6 +535,19 @@ void TfrmTimeTable_04::showEvent(QShowEvent* event) {
     mShownOnce = true;
     SyncRange();
     QWidget::showEvent(event);
+}
+
+bool TfrmTimeTable_04::event(QEvent* event) {
+    // The design window's own keys (Enter, Delete, Esc) would fire in its tool windows too:
+    // here the keys without Ctrl or Alt belong to the calendar.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void TfrmTimeTable_04::closeEvent(QCloseEvent* event) {
