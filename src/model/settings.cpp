@@ -110,10 +110,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool StartsIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
 bool ReadValue(std::string_view line, std::string_view key, bool& value) { return GetBool(line, key, kPlain, value); }
 bool ReadValue(std::string_view line, std::string_view key, int& value) { return GetInt(line, key, kPlain, value); }
 bool ReadValue(std::string_view line, std::string_view key, Rect& value) { return GetRect(line, key, kPlain, value); }
@@ -145,8 +141,8 @@ void ReadLine(std::string_view rawLine, EnvSettings& settings) {
         ReadValue(line, key, field);  // a value that does not convert keeps the default
     });
     if (matched) return;
-    if (StartsIgnoringCase(lineKey, "GP_") || StartsIgnoringCase(lineKey, "GPB_"))
-        settings.gridPrintLines.emplace_back(rawLine);
+    if (!ReadGridPrintLine(rawLine, GridPrintOwner::Main, settings.GP))
+        ReadGridPrintLine(rawLine, GridPrintOwner::HelpViewer, settings.GPB);
 }
 
 }  // namespace
@@ -177,9 +173,10 @@ bool LoadSettings(const std::filesystem::path& path, Host& host, EnvSettings& se
 
 std::vector<std::string> BuildSettingsLines(const EnvSettings& settings) {
     std::vector<std::string> lines;
-    lines.reserve(96 + settings.gridPrintLines.size());
+    lines.reserve(160);
     VisitKeys(settings, [&](std::string_view key, const auto& field) { lines.push_back(WriteItem(key, field)); });
-    lines.insert(lines.end(), settings.gridPrintLines.begin(), settings.gridPrintLines.end());
+    AppendGridPrintLines(settings.GP, GridPrintOwner::Main, lines);
+    AppendGridPrintLines(settings.GPB, GridPrintOwner::HelpViewer, lines);
     return lines;
 }
 

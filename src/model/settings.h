@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/date.h"
+#include "model/gridprintsettings.h"
 #include "model/holidaytable.h"
 #include "model/keyvalueline.h"
 
@@ -101,9 +102,9 @@ struct EnvSettings {
     std::array<int, kCsvColumnSlots> ExportCol{-1, -1, -1, -1, -1};
     std::array<std::string, kCsvColumnSlots> CsvTaiou;
 
-    // The grid print window's own lines (keys "GP_..." and "GPB_..."), exactly as read and
-    // in their order; this module never interprets them.
-    std::vector<std::string> gridPrintLines;
+    // The grid print window's choices: GP when it prints for the main window's callers (the
+    // calendar), GPB when it prints for the help viewer; written last, GP before GPB.
+    GridPrintSettings GP, GPB;
 
     HolidayTable Holidays() const;
     void SetHolidays(const HolidayTable& table) { Holiday = table.Format(); }
@@ -116,12 +117,14 @@ EnvSettings DefaultSettings(const Date& today);
 
 // Sets every default (Base_Date: the host's today), then reads the file when it exists.
 // Each line sets the one key it names (matched ignoring case, so a line for Plot_Gray2 never
-// sets Plot_Gray); a value that does not convert leaves the default; grid-print lines are
-// kept; every other line is ignored; for a key given twice the later line wins.
+// sets Plot_Gray); a value that does not convert leaves the default; a line that names no
+// such key is offered to the grid-print sets; every other line is ignored; for a key given
+// twice the later line wins.
 // False when the file exists but could not be read: the settings are then the defaults.
 bool LoadSettings(const std::filesystem::path& path, Host& host, EnvSettings& settings);
 
-// The file's lines: every key in its fixed order, the CSV keys, then the grid-print lines.
+// The file's lines: every key in its fixed order, the CSV keys, then the "GP_" and the
+// "GPB_" grid-print lines.
 std::vector<std::string> BuildSettingsLines(const EnvSettings& settings);
 
 // Writes the file atomically (the previous file stays whole when writing fails), creating

@@ -111,6 +111,23 @@ const std::string kDefaultFile = CrLf({
     "CsvTaiou2=",
     "CsvTaiou3=",
     "CsvTaiou4=",
+    // The grid print window's two sets, the help viewer's with its row-number line.
+    "GP_CellScale=6", "GP_Cmb_LineKind=0", "GP_Cmb_MgnUp=1", "GP_Cmb_MgnLeft=1",
+    "GP_Cmb_Gray=1", "GP_Cmb_Gray3=1", "GP_Cmb_Color=0", "GP_Cmb_CellWay=0",
+    "GP_Cmb_Cal_Font=2", "GP_Cmb_Cal_RateH=0", "GP_Cmb_Cal_RateW=0", "GP_Cmb_Cal_Time=0",
+    "GP_Cmb_Cal_DateOnly=0", "GP_Cmb_Scale=0", "GP_Cmb_ResetScl=0", "GP_PrinterIndex=-1",
+    "GP_Prt_Orient=", "GP_Prt_Paper=A4", "GP_SavePath=", "GP_HtmlPath=",
+    "GP_FixedCenter=1", "GP_DataCenter=0", "GP_TrimSpace=0", "GP_DateEdit=0",
+    "GP_BreakColor=0", "GP_KaraGyoColor=0", "GP_PrintColNo=0", "GP_PrintFileName=0",
+    "GP_PrintPathName=0", "GP_PrintDate=1", "GP_PrintPage=1",
+    "GPB_CellScale=6", "GPB_Cmb_LineKind=0", "GPB_Cmb_MgnUp=1", "GPB_Cmb_MgnLeft=1",
+    "GPB_Cmb_Gray=1", "GPB_Cmb_Gray3=1", "GPB_Cmb_Color=0", "GPB_Cmb_CellWay=0",
+    "GPB_Cmb_Cal_Font=2", "GPB_Cmb_Cal_RateH=0", "GPB_Cmb_Cal_RateW=0", "GPB_Cmb_Cal_Time=0",
+    "GPB_Cmb_Cal_DateOnly=0", "GPB_Cmb_Scale=0", "GPB_Cmb_ResetScl=0", "GPB_PrinterIndex=-1",
+    "GPB_Prt_Orient=", "GPB_Prt_Paper=A4", "GPB_SavePath=", "GPB_HtmlPath=",
+    "GPB_FixedCenter=1", "GPB_DataCenter=0", "GPB_TrimSpace=0", "GPB_DateEdit=0",
+    "GPB_BreakColor=0", "GPB_KaraGyoColor=0", "GPB_PrintRowNo=0", "GPB_PrintColNo=0",
+    "GPB_PrintFileName=0", "GPB_PrintPathName=0", "GPB_PrintDate=1", "GPB_PrintPage=1",
 });
 
 const Date kToday{2003, 7, 1};
@@ -136,7 +153,7 @@ TEST(Settings, MissingFileGivesEveryDefaultAndTheDefaultFile) {
     FakeHost host;
     EnvSettings settings;
     settings.Plot_Gray = 1;  // whatever was there before is replaced
-    settings.gridPrintLines.push_back("GP_CellScale=3");
+    settings.GP.CellScale = 3;
     EXPECT_TRUE(LoadSettings(folder / "Marovelantis.Env", host, settings));
     EXPECT_EQ(settings, DefaultSettings(kToday));
     EXPECT_EQ(host.waitedMs, 0) << "a missing file is no reason to retry";
@@ -235,7 +252,10 @@ EnvSettings ChangedSettings() {
     s.Edt_Memo = Sjis("一行目") + "\x7f" + Sjis("二行目 = ソ");
     s.ExportCol[2] = 11;
     s.CsvTaiou[0] = Sjis("開始,終了");
-    s.gridPrintLines = {"GP_CellScale=3", "GP_SavePath= " + Sjis("C:\\表\\a.csv"), "GPB_PrintRowNo=1"};
+    s.GP.CellScale = 3;
+    s.GP.SavePath = Sjis("C:\\表\\a.csv");
+    s.GPB.PrintRowNo = 1;
+    s.GPB.Prt_Orient = "Landscape";
     return s;
 }
 
@@ -254,25 +274,39 @@ TEST(Settings, WritingAndReadingBackChangesNothing) {
     }
 }
 
-TEST(Settings, GridPrintLinesComeBackUntouchedAndInOrderAtTheEnd) {
-    const std::string gp1 = "GP_Cmb_LineKind=2";
-    const std::string gp2 = "  GP_SavePath = " + Sjis("Ｃ：￥保存.txt") + "  ";
-    const std::string gpb1 = "gpb_PrintRowNo=1";
-    const std::string gpb2 = "GPB_Cmb_Gray=234";
+TEST(Settings, GridPrintLinesAreReadIntoTheirSetAndWrittenLast) {
+    // "表" ends in a backslash byte; the key search must neither stop nor start there.
+    const std::string path = Sjis("Ｃ：￥表\\保存.txt");
     EnvSettings s = LoadText(CrLf({
-        gpb2, "Plot_Gray=100", gp1, "Unknown_Key=5", gp2, "GPX_Other=1", "GP-Dash=1", gpb1, "just text",
+        "GPB_Cmb_Gray=234", "Plot_Gray=100", "GP_Cmb_LineKind=2", "Unknown_Key=5", "  GP_SavePath = " + path + "  ",
+        "GPX_Other=1", "GP-Dash=1", "gpb_printrowno=1", "GP_Cmb_MgnUp=x", "just text",
     }));
-    EXPECT_EQ(s.Plot_Gray, 100);
-    EXPECT_EQ(s.gridPrintLines, (std::vector<std::string>{gpb2, gp1, gp2, gpb1}));
-
     EnvSettings expected = DefaultSettings(kToday);
     expected.Plot_Gray = 100;
-    const std::string tail = CrLf({gpb2, gp1, gp2, gpb1});
-    std::string file = SavedText(s);
-    std::string defaults = SavedText(expected);
+    expected.GP.Cmb_LineKind = 2;
+    expected.GP.SavePath = path;
+    expected.GPB.Cmb_Gray = 234;
+    expected.GPB.PrintRowNo = 1;
+    EXPECT_EQ(s, expected) << "unknown lines are dropped, a bad number keeps its default";
+
+    std::vector<std::string> gpLines, gpbLines;
+    AppendGridPrintLines(expected.GP, GridPrintOwner::Main, gpLines);
+    AppendGridPrintLines(expected.GPB, GridPrintOwner::HelpViewer, gpbLines);
+    ASSERT_EQ(gpLines.size(), 31u);
+    ASSERT_EQ(gpbLines.size(), 32u);
+    EXPECT_EQ(gpLines[1], "GP_Cmb_LineKind=2");
+    EXPECT_EQ(gpLines[18], "GP_SavePath=" + path);
+    EXPECT_EQ(gpbLines[4], "GPB_Cmb_Gray=234");
+    EXPECT_EQ(gpbLines[26], "GPB_PrintRowNo=1");
+    EXPECT_EQ(gpbLines[27], "GPB_PrintColNo=0");
+
+    std::string tail;
+    for (const auto& line : gpLines) tail += line + "\r\n";
+    for (const auto& line : gpbLines) tail += line + "\r\n";
+    const std::string file = SavedText(s);
     ASSERT_GT(file.size(), tail.size());
     EXPECT_EQ(file.substr(file.size() - tail.size()), tail);
-    EXPECT_EQ(file.substr(0, file.size() - tail.size()), defaults) << "unknown lines are dropped";
+    EXPECT_EQ(file.find("GP_"), file.size() - tail.size()) << "no grid-print line before the tail";
 }
 
 TEST(Settings, LineBreaksInsideTextsCannotAddLines) {
