@@ -27,8 +27,8 @@ TEST(GridPrintTable, CalendarItemsAndTheirTexts) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
         std::string titles, withTime;
-        for (const CalendarItem& item : SplitCalendarItems(c.content)) {
-            const std::string a = CalendarItemText(item, false), b = CalendarItemText(item, true);
+        for (const CalendarItem& item : SplitContent(c.content)) {
+            const std::string a = ItemText(item, false), b = ItemText(item, true);
             if (!a.empty()) titles += (titles.empty() ? "" : "|") + a;
             if (!b.empty()) withTime += (withTime.empty() ? "" : "|") + b;
         }

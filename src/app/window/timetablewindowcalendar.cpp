@@ -1,6 +1,7 @@
 // The design window as the month calendar's host.
 
 #include "app/window/timetablewindow.h"
+#include "io/print/gridprintwindow.h"
 #include "view/geometry/viewlayout.h"
 
 namespace mv {
@@ -18,8 +19,11 @@ void TfrmTimeTable_01::MakeStartDate(const Date& date) {
 void TfrmTimeTable_01::DesignLoaded() { mCalendar->DesignLoaded(); }
 
 void TfrmTimeTable_01::PrintGrid(const StringGrid& grid, const std::string& title) {
-    (void)grid;
-    (void)title;
+    GridPrintRequest request;
+    request.grid = grid;
+    request.title = title;
+    request.monthCalendar = true;
+    RunGridPrint(mCalendar, request, mSession.Settings().GP, mSession.DialogsRef(), mSession.Files());
 }
 
 }  // namespace mv

@@ -293,8 +293,8 @@ void GridPrintLayout::PaintDayCell(QPainter& painter, const QRectF& cell, int ro
     painter.setPen(TextColour(decoded->contentColour));
     const double lineHeight = QFontMetricsF(itemFont, painter.device()).height();
     double y = inner.top() + dayHeight;
-    for (const CalendarItem& item : SplitCalendarItems(decoded->content)) {
-        const QString text = Text(CalendarItemText(item, mSettings.Cmb_Cal_Time != 0));
+    for (const CalendarItem& item : SplitContent(decoded->content)) {
+        const QString text = Text(ItemText(item, mSettings.Cmb_Cal_Time != 0));
         if (text.isEmpty()) continue;
         QTextLayout layout(text, itemFont, painter.device());
         QTextOption option;

@@ -6,34 +6,6 @@
 
 namespace mv {
 
-std::vector<CalendarItem> SplitCalendarItems(std::string_view content) {
-    std::vector<CalendarItem> items;
-    // "%!#" and "<", ">", "#" are below 0x40, so no trail byte is ever taken for them.
-    while (!content.empty()) {
-        const std::size_t end = content.find(kSep);
-        std::string_view piece = content.substr(0, end);
-        content = end == std::string_view::npos ? std::string_view{} : content.substr(end + kSep.size());
-        if (piece.empty()) continue;
-        CalendarItem item;
-        const std::size_t close = piece.find(">#");
-        if (piece.front() == '<' && close != std::string_view::npos) {
-            item.time = std::string(piece.substr(1, close - 1));
-            item.title = std::string(piece.substr(close + 2));
-        } else {
-            item.title = std::string(piece);
-        }
-        items.push_back(std::move(item));
-    }
-    return items;
-}
-
-std::string CalendarItemText(const CalendarItem& item, bool withTime) {
-    if (!withTime || item.time.empty()) return item.title;
-    std::string text = "<" + item.time + ">";
-    if (!item.title.empty()) text += " " + item.title;
-    return text;
-}
-
 std::string TrimmedCell(std::string_view text) { return std::string(Trim(text)); }
 
 std::string ReadableCell(const GridPrintRequest& request, int row, int col, bool trimSpace) {
@@ -42,7 +14,7 @@ std::string ReadableCell(const GridPrintRequest& request, int row, int col, bool
         if (auto decoded = DecodeMonthPrintCell(cell, row < request.grid.fixedRows)) {
             if (decoded->header) return decoded->day;
             std::string text = decoded->day;
-            for (const CalendarItem& item : SplitCalendarItems(decoded->content))
+            for (const CalendarItem& item : SplitContent(decoded->content))
                 if (!item.title.empty()) text += " " + item.title;
             return text;
         }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "view/geometry/monthcalendar.h"
 #include "view/geometry/stringgrid.h"
 
 namespace mv {
@@ -18,18 +19,6 @@ struct GridPrintRequest {
     std::array<std::string, 3> headings;  // empty ones are left out
     bool monthCalendar = false;           // cells follow the month encoding (monthprintcell.h)
 };
-
-// One item of a calendar cell's content: "<" time ">#" title, or a bare title.
-struct CalendarItem {
-    std::string time, title;
-    friend bool operator==(const CalendarItem&, const CalendarItem&) = default;
-};
-
-// The items of a content text, split at "%!#"; empty pieces are left out.
-std::vector<CalendarItem> SplitCalendarItems(std::string_view content);
-// The text an item shows: its title, or "<time> title" with the time; empty when there is
-// nothing to show.
-std::string CalendarItemText(const CalendarItem& item, bool withTime);
 
 // Blanks (and control bytes) removed from both ends; a double-byte blank stays.
 std::string TrimmedCell(std::string_view text);

@@ -114,28 +114,30 @@ void AppendFrameItems(const TCInf& frame, bool automaticTitles, std::string& con
 
 std::vector<CalendarItem> SplitContent(std::string_view content) {
     std::vector<CalendarItem> items;
+    // "%!#", "<", ">" and "#" are below 0x40, so no trail byte is ever taken for them.
     while (!content.empty()) {
         const std::size_t end = content.find(kCalendarItemEnd);
-        const std::string_view item = content.substr(0, end);
-        CalendarItem parsed;
-        const std::size_t close = item.find(">#");
-        if (item.starts_with('<') && close != std::string_view::npos) {
-            parsed.time = std::string(item.substr(1, close - 1));
-            parsed.title = std::string(item.substr(close + 2));
+        const std::string_view piece = content.substr(0, end);
+        content = end == std::string_view::npos ? std::string_view{} : content.substr(end + kCalendarItemEnd.size());
+        if (piece.empty()) continue;
+        CalendarItem item;
+        const std::size_t close = piece.find(">#");
+        if (piece.front() == '<' && close != std::string_view::npos) {
+            item.time = std::string(piece.substr(1, close - 1));
+            item.title = std::string(piece.substr(close + 2));
         } else {
-            parsed.title = std::string(item);
+            item.title = std::string(piece);
         }
-        items.push_back(std::move(parsed));
-        if (end == std::string_view::npos) break;
-        content.remove_prefix(end + kCalendarItemEnd.size());
+        items.push_back(std::move(item));
     }
     return items;
 }
 
 std::string ItemText(const CalendarItem& item, bool withTime) {
-    if (item.time.empty() && item.title.empty()) return {};
-    if (!withTime) return item.title;
-    return "<" + item.time + "> " + item.title;
+    if (!withTime || item.time.empty()) return item.title;
+    std::string text = "<" + item.time + ">";
+    if (!item.title.empty()) text += " " + item.title;
+    return text;
 }
 
 int CalendarCharsPerLine(int areaWidth, int charWidth) {

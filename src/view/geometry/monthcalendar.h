@@ -36,6 +36,7 @@ struct MonthCell {
 struct CalendarItem {
     std::string time;   // "9:00"; empty for a frame without a title field
     std::string title;  // the first line of the first title field
+    friend bool operator==(const CalendarItem&, const CalendarItem&) = default;
 };
 
 class MonthCalendar {
@@ -98,10 +99,10 @@ MonthGridGeometry ComputeMonthGrid(int width, int height, int weekRows);
 
 // The content and detail items of one frame read from its record line.
 void AppendFrameItems(const class TCInf& frame, bool automaticTitles, std::string& content, std::string& detail);
-// A day's content text taken apart into its items.
+// A day's content text taken apart into its items (empty pieces left out).
 std::vector<CalendarItem> SplitContent(std::string_view content);
-// What a cell shows of an item: the title, or "<" time ">" and a space before it; nothing
-// for an item without time and title.
+// What a cell shows of an item: the title, or with the time "<" time ">" and, when there is
+// a title, a space and the title; nothing for an item without time and title.
 std::string ItemText(const CalendarItem& item, bool withTime);
 
 // The lines a cell shows of its items: each item wrapped at `charsPerLine` bytes (never
