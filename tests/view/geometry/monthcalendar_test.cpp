@@ -136,16 +136,26 @@ TEST(MonthCalendarTest, ADaysItemsTakeTheTopmostTitleFieldsFirstLine) {
         {{{kTimeFieldId, "[time]", 0, 0}}, true, "<>#%!#", "09:05%!#"},
         {{}, true, "<>#%!#", "09:05%!#"},
         {{{2, "同じ高さ一", 0, 0}, {2, "同じ高さ二", 0, 0}}, true, "<9:05>#同じ高さ一%!#", "09:05  同じ高さ一  同じ高さ二%!#"},
+        {{{2, "下", 3, 0}, {2, "上", -5, 0}}, true, "<9:05>#上%!#", "09:05  上  下%!#"},
     };
     RecordContext context;
     context.baseYear = 2026;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
-        auto parsed = ParseRecordLine(FrameLine({2026, 2, 3}, "F", 905, c.fields), context);
+        const std::string line = FrameLine({2026, 2, 3}, "F", 905, c.fields);
+        auto parsed = ParseRecordLine(line, context);
         std::string content, detail;
         AppendFrameItems(*parsed.frame, c.automatic, content, detail);
         EXPECT_EQ(content, Sjis(c.content));
         EXPECT_EQ(detail, Sjis(c.detail));
+        // A month reads the same items straight from the stored line.
+        LineStore store;
+        store.AddLine({2026, 2, 3}, line);
+        MonthCalendar month;
+        month.Build({2026, 2, 3});
+        month.LoadContents(store, context, c.automatic);
+        EXPECT_EQ(month.At(month.IndexOf({2026, 2, 3})).content, Sjis(c.content));
+        EXPECT_EQ(month.At(month.IndexOf({2026, 2, 3})).detail, Sjis(c.detail));
     }
 
     // Taken apart again, and shown with or without the time.
