@@ -83,13 +83,18 @@ void CalendarRangeFix(DateRange& range, const Date& day) {
 
 bool CalendarRangeOperation(EditContext& context, Dialogs& dialogs, FrameIdSource& ids, const Date& day,
                             RangeOperation operation) {
+    // A plain press on the date header leaves its day in the range's dates without picking
+    // a range: only a range being picked or fixed stands for the days to work on.
     const DateRange& range = context.Range();
-    const bool picked = range.First() != Date{};
-    const Date first = picked ? range.First() : day;
-    const Date last = picked ? range.Last() : day;
+    const bool picked = range.CurrentState() != DateRange::None;
+    // The calendar may show another year; the days worked on are those of the design's
+    // year, where the shown columns and the stored lines are.
+    const int baseYear = context.Working().Context().baseYear;
+    const Date target = RebaseIntoYear(day, baseYear);
+    const Date first = picked ? RebaseIntoYear(range.First(), baseYear) : target;
+    const Date last = picked ? RebaseIntoYear(range.Last(), baseYear) : target;
     if (operation == RangeOperation::Delete) return DeleteDateRange(context, dialogs, first, last);
-    return TransferDateRange(context, dialogs, ids, first, last, RebaseIntoYear(day, context.Working().Context().baseYear),
-                             operation == RangeOperation::Copy);
+    return TransferDateRange(context, dialogs, ids, first, last, target, operation == RangeOperation::Copy);
 }
 
 }  // namespace mv

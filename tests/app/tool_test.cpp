@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -453,6 +455,60 @@ TEST_F(ToolTest, EditCarriesFramesThroughClipboardBlocksAndPartialFiles) {
         {"clip-selection " + chosen + "\n", "script.txt:1: nothing is selected"},
     });
     EXPECT_EQ(ReadBytes(week), ReadBytes(kData / "week.MVF"));
+}
+
+// The calendar verb lists a month from a design written here: each day with its frames'
+// start times and titles, the topmost title field giving the title, and bad months refused.
+TEST_F(ToolTest, CalendarListsEachDayOfTheMonthWithItsFrames) {
+    auto frame = [](const std::string& date, const std::string& cid, int start, const std::string& fields) {
+        return "Ci_CDate=" + date + "%!#Ci_Cid=" + cid + "%!#Ci_STime=" + std::to_string(start) +
+               "%!#Ci_ETime=" + std::to_string(start + 100) + "%!#" + fields + "\r\n";
+    };
+    auto field = [](int id, const std::string& text, int y) {
+        return "%!##Filed[Fi_FID=" + std::to_string(id) + "%!#Fi_FTextStr=" + text + "%!#Fi_FOff_Y1=" +
+               std::to_string(y) + "%!##Filed]";
+    };
+    const std::string design = "#Marovelantis=#Marovelantis\r\n#BaseYYYY=13\r\n#Title=暦\r\n" +
+                               frame("2003/07/01", "A1", 930, field(1, "[time]", 0) + field(2, "下の欄", 9) +
+                                                                  field(2, "上の欄", 2)) +
+                               frame("2003/07/01", "A2", 1000, field(1, "[time]", 0)) +
+                               frame("2003/07/01", "A3", 2430, field(2, "深夜\x7F二行目", 0)) +
+                               frame("2003/07/02", "C1", -1, "") +
+                               frame("2003/07/31", "A4", 500, field(2, "・", 0) + field(2, "月末", 1)) +
+                               frame("2003/08/01", "A5", 900, field(2, "八月", 0));
+    const fs::path path = work / "cal.MVF";
+    WriteBytes(path, Sjis(design));
+
+    const std::string weekdays = "日月火水木金土";  // three bytes each in UTF-8
+    auto month = [&](int year, int firstWeekday, const std::map<int, std::string>& items) {
+        std::string text;
+        for (int day = 1; day <= 31; ++day) {
+            char date[16];
+            std::snprintf(date, sizeof date, "%04d/07/%02d", year, day);
+            text += std::string(date) + " (" + weekdays.substr((firstWeekday + day - 1) % 7 * 3, 3) + ")";
+            if (auto it = items.find(day); it != items.end()) text += it->second;
+            text += "\n";
+        }
+        return text;
+    };
+    const std::map<int, std::string> july = {{1, " <9:30>上の欄 <> <24:30>深夜"}, {31, " <5:00>月末"}};
+    ASSERT_EQ(Run({"calendar", path.string(), "2003/07"}), 0) << err;
+    EXPECT_EQ(out, month(2003, 2, july));
+    EXPECT_EQ(err, "");
+    // Another year shows the same days of the template on that year's weekdays.
+    ASSERT_EQ(Run({"calendar", path.string(), "2004/7"}), 0) << err;
+    EXPECT_EQ(out, month(2004, 4, july));
+    EXPECT_EQ(ReadBytes(path), Sjis(design));
+
+    for (const std::string& bad : {"2003/13", "2003/00", "2003-07", "03/07", "2003/07/01", "2003/", "July"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(Run({"calendar", path.string(), bad}), 2);
+        EXPECT_NE(err.find("calendar needs a month YYYY/MM (month 1 to 12), not " + bad), std::string::npos) << err;
+        EXPECT_NE(err.find("usage:"), std::string::npos);
+        EXPECT_EQ(out, "");
+    }
+    EXPECT_EQ(Run({"calendar", path.string()}), 2);
+    EXPECT_EQ(Run({"calendar", path.string(), "2003/07", "2003/08"}), 2);
 }
 
 }  // namespace

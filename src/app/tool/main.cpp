@@ -26,6 +26,7 @@
 #include "model/timeofday.h"
 #include "model/workingset.h"
 #include "platform/systemhost.h"
+#include "view/geometry/monthcalendar.h"
 
 namespace mv {
 namespace {
@@ -44,6 +45,7 @@ const char* const kUsage =
     "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
     "       marovelantis-tool edit DESIGN OUT.MVF SCRIPT|-\n"
     "       marovelantis-tool edit --shared DESIGN SCRIPT|-\n"
+    "       marovelantis-tool calendar DESIGN YYYY/MM\n"
     "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
 
 struct UsageError {
@@ -78,6 +80,21 @@ Date DateOption(const Arguments& args, const std::string& name, Date fallback) {
     auto date = ParseDate(it->second);
     if (!date) throw UsageError{name + " needs a date YYYY/MM/DD, not " + it->second};
     return *date;
+}
+
+// "YYYY/MM": a four-digit year and a month 1 to 12 (one or two digits).
+Date MonthArgument(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (slash == 4 && digits(std::string_view(text).substr(0, 4)) && text.size() - slash - 1 <= 2 &&
+        digits(std::string_view(text).substr(slash + 1))) {
+        const int year = std::stoi(text.substr(0, 4));
+        const int month = std::stoi(text.substr(slash + 1));
+        if (year >= 1 && month >= 1 && month <= 12) return {year, month, 1};
+    }
+    throw UsageError{"calendar needs a month YYYY/MM (month 1 to 12), not " + text};
 }
 
 class Tool {
@@ -143,6 +160,24 @@ public:
         view.CommitView(true);
     }
 
+    // The month as the calendar window lists it: each day with its frames' start times and
+    // titles, in the order the day stores them.
+    int Calendar(const Date& month) {
+        MonthCalendar calendar;
+        calendar.Build(month);
+        calendar.LoadContents(mDesign.Store(), Context(), true);
+        std::string out;
+        for (int index = calendar.IndexOf(calendar.FirstDay()); index <= calendar.IndexOf(calendar.LastDay()); ++index) {
+            const MonthCell& cell = calendar.At(index);
+            out += FormatDate(cell.date) + " (" + ToUtf8(WeekdayLetter(cell.date)) + ")";
+            for (const CalendarItem& item : SplitContent(cell.content))
+                out += " <" + item.time + ">" + ToUtf8(item.title);
+            out += '\n';
+        }
+        std::cout << out;
+        return 0;
+    }
+
     Date YearStart() const { return {mDesign.BaseYear(), 1, 1}; }
     Date YearEnd() const { return {mDesign.BaseYear(), 12, 31}; }
 
@@ -194,6 +229,13 @@ int Run(int argc, char** argv) {
         if (!tool.Load(args.positional[0], true)) return 1;
         if (command == "normalize") tool.Normalize();
         return tool.Save(args.positional[1]);
+    }
+    if (command == "calendar") {
+        Arguments args = ParseArguments(argc, argv, {});
+        if (args.positional.size() != 2) throw UsageError{"calendar takes a design file and a month YYYY/MM"};
+        const Date month = MonthArgument(args.positional[1]);
+        if (!tool.Load(args.positional[0], false)) return 1;
+        return tool.Calendar(month);
     }
     throw UsageError{"unknown command " + command};
 }

@@ -1,6 +1,7 @@
 #include "view/geometry/monthcalendar.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "model/codec.h"
 #include "model/dayslot.h"
@@ -30,11 +31,124 @@ std::string ListTime(int hhmm) {
 // A field's text up to its first line break.
 std::string_view FirstLine(std::string_view text) { return text.substr(0, text.find(kLineBreakByte)); }
 
-bool IsTitleField(const TFInf& field) {
+// What a day's list needs of one field.
+struct ListedField {
+    int id = 0;
+    std::string_view text;
+    int offset = 0;  // vertical offset under the placement in use
+    int serial = 0;  // fields at one offset keep their order
+};
+
+bool IsTitleField(const ListedField& field) {
     static const std::string dot = Sjis("・");
-    if (field.FID == kTimeFieldId) return false;
-    const std::string_view trimmed = Trim(field.FTextStr);
+    if (field.id == kTimeFieldId) return false;
+    const std::string_view trimmed = Trim(field.text);
     return !trimmed.empty() && trimmed != dot;
+}
+
+// The fields top to bottom, as the design view stacks them. Offsets of up to seven digits
+// order as numbers, which is how the view's text keys order them; others go the view's way.
+std::vector<int> StackOrder(const std::vector<ListedField>& fields) {
+    std::vector<int> order(fields.size());
+    bool plain = true;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        order[i] = static_cast<int>(i);
+        plain = plain && fields[i].offset >= 0 && fields[i].offset < 10000000;
+    }
+    if (plain) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return fields[a].offset != fields[b].offset ? fields[a].offset < fields[b].offset
+                                                         : fields[a].serial < fields[b].serial;
+        });
+        return order;
+    }
+    std::vector<int> offsets, serials;
+    for (const ListedField& field : fields) {
+        offsets.push_back(field.offset);
+        serials.push_back(field.serial);
+    }
+    return FieldStackOrder(offsets, -1, serials);
+}
+
+// The items of a frame starting at `start` with these fields: the time and title of the
+// topmost title field, and the start with every title field's first line.
+void AppendItems(int start, const std::vector<ListedField>& fields, std::string& content, std::string& detail) {
+    std::string time;
+    std::string_view title;
+    detail += FormatHHMM(start);
+    for (int index : StackOrder(fields)) {
+        const ListedField& field = fields[index];
+        if (!IsTitleField(field)) continue;
+        const std::string_view first = FirstLine(field.text);
+        if (time.empty()) {
+            time = ListTime(start);
+            title = first;
+        }
+        detail += "  ";
+        detail += first;
+    }
+    content += '<';
+    content += time;
+    content += ">#";
+    content += title;
+    content += kCalendarItemEnd;
+    detail += kCalendarItemEnd;
+}
+
+// A day's list reads thousands of record lines for a month: only the few items it needs
+// are looked up in each line (a whole frame costs a scan of the line for every item).
+// Lines that are no frame of the design's year (column records, broken lines) add nothing,
+// as when the frame is parsed whole.
+constexpr std::string_view kFieldOpen = "#Filed[";
+constexpr std::string_view kFieldClose = "#Filed]";
+
+bool SameKey(std::string_view key, std::string_view wanted) {
+    if (key.size() != wanted.size()) return false;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(key[i])) != std::toupper(static_cast<unsigned char>(wanted[i])))
+            return false;
+    return true;
+}
+
+// The field's id, text and offset from its block in one pass over its "key=value%!#"
+// items (keys in any case, values trimmed, as the record reader takes them).
+void ReadFieldBlock(std::string_view block, bool automaticTitles, ListedField& field) {
+    const std::string_view offsetKey = automaticTitles ? "Fi_FOff_Y1" : "Fi_FOff_Y0";
+    while (!block.empty()) {
+        const std::size_t end = block.find(kSep);
+        const std::string_view item = block.substr(0, end);
+        const std::size_t eq = item.find('=');
+        if (eq != std::string_view::npos) {
+            const std::string_view key = Trim(item.substr(0, eq)), value = Trim(item.substr(eq + 1));
+            if (SameKey(key, "Fi_FID")) field.id = ParseInt(value).value_or(field.id);
+            else if (SameKey(key, "Fi_FTextStr")) field.text = value;
+            else if (SameKey(key, offsetKey)) field.offset = ParseInt(value).value_or(field.offset);
+        }
+        if (end == std::string_view::npos) break;
+        block.remove_prefix(end + kSep.size());
+    }
+}
+
+void AppendLineItems(std::string_view line, const RecordContext& context, bool automaticTitles,
+                     std::vector<ListedField>& fields, std::string& content, std::string& detail) {
+    Date stored;
+    if (!GetDate(line, "Ci_CDate", kSep, stored) || !IsValidDate(context.baseYear, stored.month, stored.day)) return;
+    int start = TCInf{}.STime;
+    GetInt(line, "Ci_STime", kSep, start);
+    if (start < 0) return;
+    fields.clear();
+    for (std::size_t at = line.find(kFieldOpen); at != std::string_view::npos;) {
+        const std::size_t from = at + kFieldOpen.size();
+        const std::size_t end = line.find(kFieldClose, from);
+        if (end == std::string_view::npos) break;
+        const std::string_view block = line.substr(from, end - from);
+        ListedField field;
+        field.serial = static_cast<int>(fields.size()) + 1;
+        ReadFieldBlock(block, automaticTitles, field);
+        fields.push_back(field);
+        at = line.find(kFieldOpen, end + kFieldClose.size());
+    }
+    AppendItems(start, fields, content, detail);
 }
 
 }  // namespace
@@ -57,11 +171,9 @@ void MonthCalendar::LoadCell(MonthCell& cell, const LineStore& store, const Reco
                              bool automaticTitles) {
     cell.content.clear();
     cell.detail.clear();
-    for (const std::string& line : store.Slot(SlotOfDate(cell.date))) {
-        const ParsedRecord parsed = ParseRecordLine(line, context);
-        if (parsed.kind != ParsedRecord::Kind::Frame) continue;
-        AppendFrameItems(*parsed.frame, automaticTitles, cell.content, cell.detail);
-    }
+    std::vector<ListedField> fields;
+    for (const std::string& line : store.Slot(SlotOfDate(cell.date)))
+        AppendLineItems(line, context, automaticTitles, fields, cell.content, cell.detail);
 }
 
 void MonthCalendar::LoadContents(const LineStore& store, const RecordContext& context, bool automaticTitles) {
@@ -88,28 +200,11 @@ bool MonthCalendar::ReloadDates(const std::vector<Date>& dates, const LineStore&
 }
 
 void AppendFrameItems(const TCInf& frame, bool automaticTitles, std::string& content, std::string& detail) {
-    std::vector<int> offsets, serials;
-    for (const TFInf& field : frame.Fields) {
-        offsets.push_back(automaticTitles ? field.FOff_Y1 : field.FOff_Y0);
-        serials.push_back(field.Serial);
-    }
-    const std::string start = FormatHHMM(frame.StoredSTime());
-    std::string time, title, details = start;
-    for (int index : FieldStackOrder(offsets, -1, serials)) {
-        const TFInf& field = frame.Fields[index];
-        if (!IsTitleField(field)) continue;
-        const std::string_view first = FirstLine(field.FTextStr);
-        if (time.empty()) {
-            time = ListTime(frame.StoredSTime());
-            title = first;
-        }
-        details += "  ";
-        details += first;
-    }
-    content += "<" + time + ">#" + title;
-    content += kCalendarItemEnd;
-    detail += details;
-    detail += kCalendarItemEnd;
+    std::vector<ListedField> fields;
+    fields.reserve(frame.Fields.size());
+    for (const TFInf& field : frame.Fields)
+        fields.push_back({field.FID, field.FTextStr, automaticTitles ? field.FOff_Y1 : field.FOff_Y0, field.Serial});
+    AppendItems(frame.StoredSTime(), fields, content, detail);
 }
 
 std::vector<CalendarItem> SplitContent(std::string_view content) {
