@@ -1,6 +1,7 @@
 #include "view/monthpainter.h"
 
 #include "model/holidaytable.h"
+#include "view/geometry/yeardates.h"
 #include "view/paintkit.h"
 
 namespace mv {
@@ -59,16 +60,17 @@ void MonthPainter::PaintCell(QPainter& painter, const MonthCalendar& month, cons
     const MonthCell& cell = month.Cell(column, week);
     const bool inMonth = month.InMonth(cell.date);
     const bool holiday = options.holidays && options.holidays->IsHoliday(cell.date);
+    const Date designDay = options.baseYear > 0 ? RebaseIntoYear(cell.date, options.baseYear) : cell.date;
     int background = index == options.focusedIndex ? kFocusedCell : kCell;
     int numberColour = DayNumberColour(inMonth, holiday, column == 0);
     int listColour = CalendarFontColour(options.fontColourChoice);
-    if (options.moveMode && cell.date == options.moveSource) {
+    if (options.moveMode && designDay == options.moveSource) {
         background = kMoveSource;
         numberColour = listColour = 0x000000;
     } else if (options.moveMode && index == options.hoverIndex) {
         background = options.moveCopy ? kCopyTarget : kMoveTarget;
     }
-    if (options.rangeFirst != Date{} && options.rangeFirst <= cell.date && cell.date <= options.rangeLast) {
+    if (options.rangeFirst != Date{} && options.rangeFirst <= designDay && designDay <= options.rangeLast) {
         background = kRange;
         numberColour = listColour = 0xFFFFFF;
     }

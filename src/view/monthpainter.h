@@ -28,6 +28,9 @@ struct MonthPaintOptions {
     bool moveCopy = false;
     // The picked date range, drawn blue; unset when none.
     Date rangeFirst, rangeLast;
+    // The design's year: a grid of another year shows the design's days of the same month
+    // and day, so the move source and the range are found by month and day there.
+    int baseYear = 0;
     const HolidayTable* holidays = nullptr;
 };
 

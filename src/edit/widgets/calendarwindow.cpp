@@ -19,6 +19,7 @@
 #include "model/windowplacement.h"
 #include "platform/dialogs.h"
 #include "view/fonts.h"
+#include "view/geometry/yeardates.h"
 
 namespace mv {
 
@@ -343,7 +344,10 @@ void TfrmTimeTable_04::SetFocusedIndex(int index) {
     mGrid->RepaintCell(index);
 }
 
-void TfrmTimeTable_04::Repaint() { mGrid->update(); }
+void TfrmTimeTable_04::Repaint() {
+    mOptions.baseYear = mHost.Edit().Working().Context().baseYear;
+    mGrid->update();
+}
 
 void TfrmTimeTable_04::KeyPressed(QKeyEvent* event) {
     const int cells = mMonth.WeekRows() * kCalendarColumns;
@@ -433,7 +437,8 @@ bool TfrmTimeTable_04::eventFilter(QObject* watched, QEvent* event) {
 void TfrmTimeTable_04::RangeItem(int item) {
     if (mMenuIndex < 0) return;
     DateRange& range = mHost.Edit().Range();
-    const Date day = mMonth.At(mMenuIndex).date;
+    // The range is one of the design's days, as on the date header.
+    const Date day = RebaseIntoYear(mMonth.At(mMenuIndex).date, mHost.Edit().Working().Context().baseYear);
     if (item == 0) CalendarRangeStart(range, day);
     else if (item == 1) CalendarRangeFix(range, day);
     else range.Clear();
