@@ -135,7 +135,15 @@ GridPrintLayout::GridPrintLayout(const GridPrintRequest& request, const GridPrin
 
 QColor GridPrintLayout::TextColour(int bgr) const {
     if (mSettings.Cmb_Color == 1) return Qt::black;
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    // The calendar hands over the colours it draws on its dark gray cells; on paper the
+    // light ones would vanish: white becomes black, other light colours are darkened.
+    QColor colour(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    const int lightness = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+    if (lightness <= 160) return colour;
+    const int spread = std::max({colour.red(), colour.green(), colour.blue()}) -
+                       std::min({colour.red(), colour.green(), colour.blue()});
+    if (spread < 48) return Qt::black;
+    return colour.darker(100 * lightness / 120);
 }
 
 void GridPrintLayout::SetLinePen(QPainter& painter) const {
@@ -192,7 +200,9 @@ void GridPrintLayout::PaintGridPage(QPainter& painter, const GridPage& page) con
     for (int r = 0; r < std::min(mGrid.fixedRows, mGrid.rows); ++r) rows.push_back(r);
     for (int r = page.firstRow; r < page.endRow; ++r) rows.push_back(r);
 
-    painter.setClipRect(mGridArea);
+    // The outer lines lie on the area's edges: half of their width is outside it.
+    const double lineRoom = painter.device()->logicalDpiX() / 25.4;
+    painter.setClipRect(mGridArea.adjusted(-lineRoom, -lineRoom, lineRoom, lineRoom));
     painter.translate(mGridArea.topLeft());
     painter.scale(mScale, mScale);
     painter.setFont(mCellFont);
@@ -239,7 +249,9 @@ void GridPrintLayout::PaintCalendar(QPainter& painter) const {
     const double colWidth = area.width() / grid.cols;
     const int shade = ChoiceValue(kShadeChoices, mSettings.Cmb_Gray);
 
-    painter.setClipRect(mGridArea);
+    // The outer lines lie on the area's edges: half of their width is outside it.
+    const double lineRoom = painter.device()->logicalDpiX() / 25.4;
+    painter.setClipRect(mGridArea.adjusted(-lineRoom, -lineRoom, lineRoom, lineRoom));
     for (int r = 0; r < grid.rows; ++r) {
         const bool header = r < headerRows;
         const double top = header ? area.top() + r * headerHeight / std::max(1, headerRows)
