@@ -44,17 +44,6 @@ void VisitGridPrintKeys(Settings& s, bool withRowNo, Visit&& visit) {
     visit("PrintPage", s.PrintPage);
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Key names and prefixes are ASCII, so comparing byte by byte with ASCII letters folded
-// cannot match from the middle of a double-byte character of the line's key.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i])) return false;
-    return true;
-}
-
 bool ReadValue(std::string_view line, std::string_view key, int& value) { return GetInt(line, key, kPlain, value); }
 bool ReadValue(std::string_view line, std::string_view key, std::string& value) {
     return GetText(line, key, kPlain, value);

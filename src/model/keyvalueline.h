@@ -26,6 +26,10 @@ struct Rect {
 // Blanks and control characters (bytes up to 0x20) removed from both ends.
 std::string_view Trim(std::string_view text);
 
+// Equal with ASCII letters folded. Keys are ASCII, so comparing a key cut from a line byte
+// by byte cannot match from the middle of a double-byte character.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
 // Position of the first case-insensitive occurrence of an ASCII needle that starts on a
 // character boundary, or npos.
 std::size_t FindKey(std::string_view line, std::string_view upperNeedle, std::size_t from = 0);

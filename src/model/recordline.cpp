@@ -70,6 +70,33 @@ std::string_view WithoutTrailingBreaks(std::string_view text) {
 
 }  // namespace
 
+bool ParseListSummary(std::string_view line, const RecordContext& context, ListSummary& summary) {
+    Date stored;
+    if (!GetDate(line, "Ci_CDate", kSep, stored) || !IsValidDate(context.baseYear, stored.month, stored.day)) return false;
+    summary.start = TCInf{}.STime;
+    GetInt(line, "Ci_STime", kSep, summary.start);
+    if (summary.start < 0) return false;
+    summary.fields.clear();
+    ForEachFieldBlock(line, [&](std::string_view block) {
+        FieldSummary& field = summary.fields.emplace_back();
+        while (!block.empty()) {
+            const std::size_t end = block.find(kSep);
+            const std::string_view item = block.substr(0, end);
+            if (const std::size_t eq = item.find('='); eq != std::string_view::npos) {
+                const std::string_view key = Trim(item.substr(0, eq)), value = Trim(item.substr(eq + 1));
+                if (EqualsIgnoringCase(key, "Fi_FID")) field.id = ParseInt(value).value_or(field.id);
+                else if (EqualsIgnoringCase(key, "Fi_FTextStr")) field.text = value;
+                else if (EqualsIgnoringCase(key, "Fi_FOff_Y0")) field.offsetY0 = ParseInt(value).value_or(field.offsetY0);
+                else if (EqualsIgnoringCase(key, "Fi_FOff_Y1")) field.offsetY1 = ParseInt(value).value_or(field.offsetY1);
+            }
+            if (end == std::string_view::npos) break;
+            block.remove_prefix(end + kSep.size());
+        }
+        return true;
+    });
+    return true;
+}
+
 ParsedRecord ParseRecordLine(std::string_view line, const RecordContext& context, bool freshId) {
     ParsedRecord result;
     Date stored;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/frame.h"
 
@@ -33,6 +34,22 @@ ParsedRecord ParseRecordLine(std::string_view line, const RecordContext& context
 // Date, times, fill and title only (the title taken from the first field when the stored
 // one is blank), for quick outlines straight from stored lines. The date is not re-based.
 std::unique_ptr<TCInf> ParseRecordSummary(std::string_view line);
+
+// What a list of a day's frames needs of a record line, read in one pass over each field
+// block instead of a search of the line for every item: the start and, per field, its id,
+// text (a view into the line) and vertical offsets.
+struct FieldSummary {
+    int id = 0;
+    std::string_view text;
+    int offsetY0 = 0, offsetY1 = 0;
+};
+struct ListSummary {
+    int start = 0;
+    std::vector<FieldSummary> fields;
+};
+// False for a line that ParseRecordLine would not make a frame of (no usable date, a day
+// the base year lacks, a column record).
+bool ParseListSummary(std::string_view line, const RecordContext& context, ListSummary& summary);
 
 // The record line of a frame, items in their fixed order.
 std::string BuildRecordLine(const TCInf& frame);

@@ -99,17 +99,6 @@ void VisitKeys(Settings& s, Visit&& visit) {
     for (int n = 0; n < kCsvColumnSlots; ++n) visit(kCsvTaiouKeys[n], s.CsvTaiou[n]);
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 bool ReadValue(std::string_view line, std::string_view key, bool& value) { return GetBool(line, key, kPlain, value); }
 bool ReadValue(std::string_view line, std::string_view key, int& value) { return GetInt(line, key, kPlain, value); }
 bool ReadValue(std::string_view line, std::string_view key, Rect& value) { return GetRect(line, key, kPlain, value); }

@@ -318,6 +318,41 @@ TEST(RecordLine, FieldBlocks) {
     EXPECT_EQ(partial.frame->Title, "");  // the time field never titles
 }
 
+// The one-pass reader of a day's list agrees with the full reader on what it takes.
+TEST(RecordLine, ListSummaryAgreesWithTheFullReader) {
+    const RecordContext context = Context(2003);
+    const std::string head = "Ci_CDate=2003/07/01%!#Ci_Cid=a%!#Ci_STime=2430%!#";
+    const std::vector<std::string> lines = {
+        BuildRecordLine(SampleFrame()),
+        head + "#Filed[Fi_FTextStr=A%!##Filed]#Filed[Fi_FTextStr=B%!##Filed]",
+        head + "#Filed[Fi_FID=2%!#Fi_FTextStr=A%!#",
+        head + "#Filed[Fi_FTextStr=A%!##Filed]#Filed[Fi_FTextStr=B%!#",
+        head + "#Filed[#Filed]",
+        head + "#Filed[ fi_fid = 3 %!#FI_FTEXTSTR= " + Sjis("議ソ") + " %!#Fi_FOff_Y1=x%!#Fi_FOff_Y0=-7%!##Filed]",
+        "Ci_CDate=2003/07/01%!#Ci_STime=-1%!#Ci_TextStr=" + Sjis("列") + "%!#",  // the column record
+        "Ci_CDate=2003/02/29%!#Ci_STime=930%!#",  // no such day in the base year
+        "Ci_Cid=a%!#Ci_STime=930%!#",              // no date
+        "\xFF\x81#Filed[#Filed",
+    };
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        const ParsedRecord parsed = ParseRecordLine(line, context);
+        ListSummary summary;
+        const bool listed = ParseListSummary(line, context, summary);
+        ASSERT_EQ(listed, parsed.kind == ParsedRecord::Kind::Frame);
+        if (!listed) continue;
+        EXPECT_EQ(summary.start, parsed.frame->STime);
+        ASSERT_EQ(summary.fields.size(), parsed.frame->Fields.size());
+        for (std::size_t i = 0; i < summary.fields.size(); ++i) {
+            const TFInf& field = parsed.frame->Fields[i];
+            if (field.FTextStr != "  ") EXPECT_EQ(summary.fields[i].text, field.FTextStr);  // "  " is a new field's
+            EXPECT_EQ(summary.fields[i].id, field.FID);
+            EXPECT_EQ(summary.fields[i].offsetY0, field.FOff_Y0);
+            EXPECT_EQ(summary.fields[i].offsetY1, field.FOff_Y1);
+        }
+    }
+}
+
 TEST(RecordLine, SummaryReadsOnlyWhatOutlinesNeed) {
     const std::string fields = "%!##Filed[Fi_FID=2%!#Fi_FTextStr=" + Sjis("一番") + "%!##Filed]#Filed[Fi_FTextStr=two%!##Filed]";
     auto summary = ParseRecordSummary("Ci_CDate=1999/07/01%!#Ci_STime=2430%!#Ci_ETime=2530%!#Ci_WakuBC=255%!#"

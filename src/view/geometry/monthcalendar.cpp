@@ -1,7 +1,6 @@
 #include "view/geometry/monthcalendar.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "model/codec.h"
 #include "model/dayslot.h"
@@ -95,60 +94,16 @@ void AppendItems(int start, const std::vector<ListedField>& fields, std::string&
     detail += kCalendarItemEnd;
 }
 
-// A day's list reads thousands of record lines for a month: only the few items it needs
-// are looked up in each line (a whole frame costs a scan of the line for every item).
-// Lines that are no frame of the design's year (column records, broken lines) add nothing,
-// as when the frame is parsed whole.
-constexpr std::string_view kFieldOpen = "#Filed[";
-constexpr std::string_view kFieldClose = "#Filed]";
-
-bool SameKey(std::string_view key, std::string_view wanted) {
-    if (key.size() != wanted.size()) return false;
-    for (std::size_t i = 0; i < key.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(key[i])) != std::toupper(static_cast<unsigned char>(wanted[i])))
-            return false;
-    return true;
-}
-
-// The field's id, text and offset from its block in one pass over its "key=value%!#"
-// items (keys in any case, values trimmed, as the record reader takes them).
-void ReadFieldBlock(std::string_view block, bool automaticTitles, ListedField& field) {
-    const std::string_view offsetKey = automaticTitles ? "Fi_FOff_Y1" : "Fi_FOff_Y0";
-    while (!block.empty()) {
-        const std::size_t end = block.find(kSep);
-        const std::string_view item = block.substr(0, end);
-        const std::size_t eq = item.find('=');
-        if (eq != std::string_view::npos) {
-            const std::string_view key = Trim(item.substr(0, eq)), value = Trim(item.substr(eq + 1));
-            if (SameKey(key, "Fi_FID")) field.id = ParseInt(value).value_or(field.id);
-            else if (SameKey(key, "Fi_FTextStr")) field.text = value;
-            else if (SameKey(key, offsetKey)) field.offset = ParseInt(value).value_or(field.offset);
-        }
-        if (end == std::string_view::npos) break;
-        block.remove_prefix(end + kSep.size());
-    }
-}
-
-void AppendLineItems(std::string_view line, const RecordContext& context, bool automaticTitles,
+// A day's list reads thousands of record lines for a month: only what it needs is read
+// from each line. Lines that are no frame of the design's year add nothing.
+void AppendLineItems(std::string_view line, const RecordContext& context, bool automaticTitles, ListSummary& summary,
                      std::vector<ListedField>& fields, std::string& content, std::string& detail) {
-    Date stored;
-    if (!GetDate(line, "Ci_CDate", kSep, stored) || !IsValidDate(context.baseYear, stored.month, stored.day)) return;
-    int start = TCInf{}.STime;
-    GetInt(line, "Ci_STime", kSep, start);
-    if (start < 0) return;
+    if (!ParseListSummary(line, context, summary)) return;
     fields.clear();
-    for (std::size_t at = line.find(kFieldOpen); at != std::string_view::npos;) {
-        const std::size_t from = at + kFieldOpen.size();
-        const std::size_t end = line.find(kFieldClose, from);
-        if (end == std::string_view::npos) break;
-        const std::string_view block = line.substr(from, end - from);
-        ListedField field;
-        field.serial = static_cast<int>(fields.size()) + 1;
-        ReadFieldBlock(block, automaticTitles, field);
-        fields.push_back(field);
-        at = line.find(kFieldOpen, end + kFieldClose.size());
-    }
-    AppendItems(start, fields, content, detail);
+    for (const FieldSummary& field : summary.fields)
+        fields.push_back({field.id, field.text, automaticTitles ? field.offsetY1 : field.offsetY0,
+                          static_cast<int>(fields.size()) + 1});
+    AppendItems(summary.start, fields, content, detail);
 }
 
 }  // namespace
@@ -171,9 +126,10 @@ void MonthCalendar::LoadCell(MonthCell& cell, const LineStore& store, const Reco
                              bool automaticTitles) {
     cell.content.clear();
     cell.detail.clear();
+    ListSummary summary;
     std::vector<ListedField> fields;
     for (const std::string& line : store.Slot(SlotOfDate(cell.date)))
-        AppendLineItems(line, context, automaticTitles, fields, cell.content, cell.detail);
+        AppendLineItems(line, context, automaticTitles, summary, fields, cell.content, cell.detail);
 }
 
 void MonthCalendar::LoadContents(const LineStore& store, const RecordContext& context, bool automaticTitles) {
