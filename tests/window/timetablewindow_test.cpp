@@ -20,6 +20,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QUrl>
 
+#include "app/window/csvactions.h"
 #include "app/window/timetablewindow.h"
 #include "edit/framecommands.h"
 #include "edit/widgets/fieldeditor.h"
@@ -29,6 +30,7 @@
 #include "view/timetableview.h"
 #include "edit/framedrop.h"
 #include "model/codec.h"
+#include "model/dayslot.h"
 #include "model/settings.h"
 #include "support/testhost.h"
 #include "window/windowfixture.h"
@@ -78,6 +80,43 @@ private slots:
         QVERIFY(f.window->Session().CsvMonitor());
         QCOMPARE(f.window->Session().CsvPath(), csv);
         QVERIFY(f.window->Session().Design().Path().empty());
+    }
+
+    void aWatchedSimpleImportFileIsImportedAgainWhenItChanges() {
+        Fixture f(OpenNothing());
+        const std::filesystem::path csv = f.folder / "plan.csv";
+        auto write = [&](const std::string& title, int minutesLater) {
+            WriteBytes(csv, Sjis("簡易インポート タイトル(Week plan)") + "\r\n2003/07/08,9:00,10:30," + Sjis(title) + "\r\n");
+            std::filesystem::last_write_time(csv, std::filesystem::file_time_type::clock::now() +
+                                                      std::chrono::minutes(minutesLater));
+        };
+        auto storedOn = [&](const Date& date) {
+            f.window->Session().CommitView();
+            const auto& lines = f.window->Session().Design().Store().Slot(SlotOfDate(date));
+            return lines.empty() ? std::string() : lines.front();
+        };
+        write("朝の会議", 0);
+        f.window->Session().OpenParameter("\"" + csv.string() + "\",Key:CsvMonitor=True", false);
+        QVERIFY(f.window->Csv().MonitorTimer().isActive());
+        QCOMPARE(f.window->Session().Design().Title(), std::string("Week plan"));
+        QCOMPARE(f.window->Session().View().start, (Date{2003, 7, 8}));
+        QVERIFY(storedOn({2003, 7, 8}).find(Sjis("朝の会議")) != std::string::npos);
+        QVERIFY(!f.window->Session().Modified());
+
+        // Unchanged, a tick does nothing; changed, the file replaces the design again.
+        f.window->Csv().MonitorTick();
+        QVERIFY(storedOn({2003, 7, 8}).find(Sjis("朝の会議")) != std::string::npos);
+        write("夜の会議", 1);
+        f.window->Csv().MonitorTick();
+        QVERIFY(storedOn({2003, 7, 8}).find(Sjis("夜の会議")) != std::string::npos);
+        QCOMPARE(f.window->Session().Design().Store().Slot(SlotOfDate({2003, 7, 8})).size(), std::size_t(1));
+
+        // A file that is no simple-import file says so and leaves the design as it was.
+        write("x", 2);
+        WriteBytes(csv, "a,b,c\r\n");
+        f.window->Csv().MonitorTick();
+        QCOMPARE(f.dialogs.shown.back().text.rfind("これは Marovelantis のＣＳＶファイルではありません。", 0), std::size_t(0));
+        QVERIFY(storedOn({2003, 7, 8}).find(Sjis("夜の会議")) != std::string::npos);
     }
 
     void closingAModifiedDesignAsksAgainWhenTheSaveIsDeclined() {

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "app/window/blockactions.h"
+#include "app/window/csvactions.h"
 #include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
 #include "app/window/picturepointer.h"
@@ -140,6 +141,8 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
         });
     }
     mBlocks = std::make_unique<BlockActions>(*this, std::make_unique<QtClipboard>());
+    mCsv = std::make_unique<CsvActions>(*this);
+    mSession.SetCsvOpener(mCsv.get());
     FrameMenuHooks hooks;
     hooks.backToEditing = [this] { SetEditKind(0); };
     hooks.showProperties = [this] { OpenPropertiesFromMenu(); };
@@ -648,6 +651,7 @@ void TfrmTimeTable_01::closeEvent(QCloseEvent* event) {
         return;
     }
     for (QTimer* timer : {&mMyTimer, &mSaveTimer, &mScrBarTimer, &mTranTimer, &mSizeSettleTimer}) timer->stop();
+    mCsv->Stop();
     mProperties->StorePlacement();
     mCalendar->StoreSettings();
     EnvSettings& settings = mSession.Settings();

@@ -102,6 +102,7 @@ public:
     void ShowProperties() override;
     TfrmTimeEdit_01& Properties() { return *mProperties; }
     class BlockActions& Blocks() { return *mBlocks; }
+    class CsvActions& Csv() { return *mCsv; }
 
     // PropertyHost
     FrameIdSource& FrameIds() override { return mSession.Ids(); }
@@ -191,6 +192,7 @@ private:
     TfrmTimeEdit_01* mProperties = nullptr;
     TfrmTimeTable_04* mCalendar = nullptr;
     std::unique_ptr<class BlockActions> mBlocks;
+    std::unique_ptr<class CsvActions> mCsv;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;
