@@ -137,6 +137,9 @@ private slots:
         std::unique_ptr<QMimeData> cell(grid->model()->mimeData({grid->model()->index(0, 1)}));
         QVERIFY(cell);
         QCOMPARE(DraggedRow(cell.get(), kItemCellMime), 0);
+        // The item names do not drag, nor does an empty mapping cell.
+        QVERIFY(!std::unique_ptr<QMimeData>(grid->model()->mimeData({grid->model()->index(0, 0)})));
+        QVERIFY(!std::unique_ptr<QMimeData>(grid->model()->mimeData({grid->model()->index(2, 1)})));
         Drop(list, list->visualItemRect(list->item(0)).center(), cell.get());
         QCOMPARE(Cell(grid, 0), QString());
         QCOMPARE(host.settings.ImportCol[0], -1);

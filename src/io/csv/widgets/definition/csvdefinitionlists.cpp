@@ -86,14 +86,14 @@ void ColumnListWidget::keyPressEvent(QKeyEvent* event) {
 KeyGridWidget::KeyGridWidget(QWidget* parent) : QTableWidget(parent) {
     SetUpDragAndDrop(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 QStringList KeyGridWidget::mimeTypes() const { return {kItemCellMime}; }
 
 QMimeData* KeyGridWidget::mimeData(const QList<QTableWidgetItem*>& items) const {
-    // Only a mapped cell of column 1 drags (its item), whatever part of the row was pressed.
+    // Only a mapped cell of column 1 drags (its item); the item names stay where they are.
     for (QTableWidgetItem* cell : items)
         if (cell->column() == 1 && !cell->text().isEmpty()) return RowMime(kItemCellMime, cell->row());
     return nullptr;
