@@ -71,6 +71,9 @@ public:
     EditSelection& Selection() { return mSelection; }
     MultiSelection& Chosen() { return mChosen; }
     DateRange& Range() { return mRange; }
+    // Shared mode, when the design can be shared; commands that match their input against
+    // the stored frames bring the design up to date through it first.
+    SharedMode* Sharing() { return mSharing; }
     // Selects the frame an edit ended on and asks the window to bring it into view.
     void ShowResult(const Date& date, const std::string& cid, int start);
 
