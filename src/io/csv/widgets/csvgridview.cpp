@@ -7,12 +7,43 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 #include "io/csv/widgets/csvgridmodel.h"
 
 namespace mv {
 
 namespace {
+
+// Paints a cell as one line of text with its background, without the text layout the
+// standard delegate builds for every cell: a page of a wide CSV holds hundreds of them.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QVariant background = index.data(Qt::BackgroundRole);
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected)
+            painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+        else if (background.isValid())
+            painter->fillRect(option.rect, background.value<QBrush>());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (text.isEmpty()) return;
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        QColor colour = option.palette.color(QPalette::Text);
+        if (selected) colour = option.palette.color(QPalette::HighlightedText);
+        else if (foreground.isValid()) colour = foreground.value<QBrush>().color();
+        const QVariant alignment = index.data(Qt::TextAlignmentRole);
+        const int flags = (alignment.isValid() ? alignment.value<Qt::Alignment>().toInt() : Qt::AlignLeft | Qt::AlignVCenter) |
+                          Qt::TextSingleLine;
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setPen(colour);
+        painter->setFont(option.font);
+        painter->drawText(option.rect.adjusted(3, 0, -3, 0), flags, text);
+        painter->restore();
+    }
+};
 
 void SetUpHeaders(QTableView& view) {
     view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -30,11 +61,13 @@ CsvGridView::CsvGridView(QWidget* parent) : QTableView(parent) {
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollMode(ScrollPerItem);
     setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new CellDelegate(this));
 
     mFrozen = new QTableView(this);
     mFrozen->setObjectName(QStringLiteral("FrozenLines"));
     SetUpHeaders(*mFrozen);
     mFrozen->setTextElideMode(Qt::ElideNone);
+    mFrozen->setItemDelegate(new CellDelegate(mFrozen));
     mFrozen->setHorizontalScrollMode(ScrollPerPixel);
     mFrozen->setFocusPolicy(Qt::NoFocus);
     mFrozen->horizontalHeader()->hide();
