@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "io/csv/widgets/csvgridmodel.h"
@@ -82,6 +83,7 @@ private slots:
     void LoadsRaggedLinesAndWritesThemPadded();
     void FrozenLinesKeepEveryLineWritten_data();
     void FrozenLinesKeepEveryLineWritten();
+    void LinesAboveTheViewComeOutBelowTheFrozenOnes();
     void EmptyFileKeepsImportAndWriteDisabled();
     void VanishedFileChangesNothingAndSaysNothing();
     void OpenDialogProposesTheLastFile();
@@ -188,6 +190,25 @@ void CsvGridTest::FrozenLinesKeepEveryLineWritten() {
     window.FixedRowsCombo()->setCurrentIndex(0);
     QCOMPARE(window.FrozenLines(), 0);
     QVERIFY(!window.Grid()->FrozenView()->isVisible());
+}
+
+void CsvGridTest::LinesAboveTheViewComeOutBelowTheFrozenOnes() {
+    GridHost host;
+    host.settings.Cmb_FixedRows = 3;
+    TfrmCsvImport window(host);
+    window.ShowMode(TfrmCsvImport::Mode::Export);
+    window.LoadExportLines(std::vector<std::string>(500, "a,b"));
+    CsvGridView* grid = window.Grid();
+    QScrollBar* bar = grid->verticalScrollBar();
+    grid->scrollToBottom();
+    QVERIFY(bar->value() > 100);
+    grid->scrollTo(grid->model()->index(40, 1));
+    QCOMPARE(bar->value(), 37);
+    // A line already below the frozen ones stays where it is.
+    grid->scrollTo(grid->model()->index(41, 1));
+    QCOMPARE(bar->value(), 37);
+    grid->scrollTo(grid->model()->index(3, 0));
+    QCOMPARE(bar->value(), 0);
 }
 
 void CsvGridTest::EmptyFileKeepsImportAndWriteDisabled() {

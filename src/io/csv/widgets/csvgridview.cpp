@@ -130,6 +130,16 @@ void CsvGridView::PlaceFrozen() {
                          std::min(height, viewport()->height()));
 }
 
+void CsvGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    // Scrolling is by whole lines and no line of the grid is hidden, so the scroll value is
+    // the first line shown; the frozen lines cover that many lines from there.
+    const int frozen = mModel ? mModel->FrozenLines() : 0;
+    if (index.isValid() && frozen > 0 && index.row() >= frozen &&
+        index.row() < verticalScrollBar()->value() + frozen)
+        verticalScrollBar()->setValue(index.row() - frozen);
+    QTableView::scrollTo(index, hint);
+}
+
 void CsvGridView::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
     PlaceFrozen();

@@ -20,6 +20,8 @@ public:
     void UpdateFrozen();
     // The view that shows the frozen lines (hidden when there are none).
     QTableView* FrozenView() const { return mFrozen; }
+    // A line that would lie under the frozen lines is scrolled to just below them.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
