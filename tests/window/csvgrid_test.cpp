@@ -2,6 +2,7 @@
 // its labels, writing the grid back, the frozen lines, drops, and what it says when things
 // fail.
 
+#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -356,7 +357,17 @@ void CsvGridTest::ClosingStoresTheChoiceAndShowsTheMainWindow() {
     TfrmCsvImport window(host);
     window.ShowMode(TfrmCsvImport::Mode::Import);
     window.FixedRowsCombo()->setCurrentIndex(4);
-    window.close();
+    const auto action = [&](const QString& text) {
+        for (QAction* a : window.findChildren<QAction*>())
+            if (a->text() == text) return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    QVERIFY(action(QStringLiteral("このウィンドウについて")));
+    action(QStringLiteral("このウィンドウについて"))->trigger();
+    QCOMPARE(host.helpTopics, std::vector<bool>{true});
+    QVERIFY(action(QStringLiteral("終了 (&X)")));
+    action(QStringLiteral("終了 (&X)"))->trigger();
+    QVERIFY(!window.isVisible());
     QCOMPARE(host.closed, 1);
     QCOMPARE(host.settings.Cmb_FixedRows, 4);
     QVERIFY(host.settings.FPS_CsvImport.width > 0);
