@@ -3,6 +3,8 @@
 // (the corner says "No."), with uniform row heights, and whose frozen CSV lines stay at the
 // top while the rest scrolls: a second view of the same model lies over the first rows,
 // follows the horizontal scrolling and the column widths, and never scrolls vertically.
+// Scrolled down by k lines, the grid's lines k to k + frozen - 1 lie under the frozen ones;
+// scrollTo brings a line moved to from below out from under them.
 
 #include <QTableView>
 
