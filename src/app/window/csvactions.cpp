@@ -1,5 +1,8 @@
 #include "app/window/csvactions.h"
 
+#include <algorithm>
+
+#include "app/window/datenavigation.h"
 #include "app/window/timetablewindow.h"
 #include "io/csv/csvimporter.h"
 
@@ -21,6 +24,69 @@ void CsvActions::MonitorTick() {
     // A tick while the window is busy (a long edit, a message box of it) waits for the next.
     if (!mWindow.IsBusy()) mMonitor.Tick();
 }
+
+CsvActions::~CsvActions() = default;
+
+TfrmCsvImport& CsvActions::Grid() {
+    if (!mGrid) {
+        mGrid = std::make_unique<TfrmCsvImport>(*this);
+        // Every load hands the new table to the definition window.
+        mGrid->tableLoaded = [this] { Definition().SetTable(&mGrid->Table(), mGrid->FrozenLines()); };
+    }
+    return *mGrid;
+}
+
+TfrmCsvImportMain& CsvActions::Definition() {
+    if (!mDefinition) mDefinition = std::make_unique<TfrmCsvImportMain>(*this, mGrid.get());
+    return *mDefinition;
+}
+
+void CsvActions::OpenGrid(bool importMode) {
+    if (mWindow.IsBusy()) return;
+    mWindow.StoreView();
+    TfrmCsvImport& grid = Grid();
+    mWindow.hide();
+    grid.ShowMode(importMode ? TfrmCsvImport::Mode::Import : TfrmCsvImport::Mode::Export);
+}
+
+EnvSettings& CsvActions::Settings() { return mWindow.Session().Settings(); }
+Dialogs& CsvActions::Messages() { return mWindow.Session().DialogsRef(); }
+FileChooser& CsvActions::Files() { return mWindow.Session().Files(); }
+Host& CsvActions::System() { return mWindow.Session().HostRef(); }
+EditContext& CsvActions::Edit() { return mWindow.Edit(); }
+FrameIdSource& CsvActions::FrameIds() { return mWindow.Session().Ids(); }
+
+void CsvActions::OpenDefinition(bool importMode) {
+    TfrmCsvImportMain& definition = Definition();
+    definition.SetTable(&Grid().Table(), Grid().FrozenLines());
+    if (importMode) definition.OpenImport();
+    else definition.OpenExport();
+    if (!definition.isVisible() && mGrid) {
+        // Over the grid window's middle, where the eye already is.
+        const QPoint centre = mGrid->frameGeometry().center();
+        definition.move(std::max(0, centre.x() - definition.width() / 2), std::max(0, centre.y() - definition.height() / 2));
+    }
+    definition.show();
+    definition.raise();
+    definition.activateWindow();
+}
+
+void CsvActions::GridWindowClosed() {
+    if (mDefinition) mDefinition->hide();
+    mWindow.show();
+    mWindow.raise();
+    mWindow.activateWindow();
+}
+
+void CsvActions::ImportFinished(const Date& earliest, int startTime) {
+    // The design window shows the imported frames when it comes back: from the day before
+    // the earliest of them, scrolled to its start.
+    mWindow.Navigation().SetStartDate(AddDays(earliest, -1), true);
+    const int row = startTime / 100 - 5;
+    mWindow.ScrollToRow(row > 0 ? row - 1 : std::max(0, row));
+}
+
+void CsvActions::ExportLinesReady(const std::vector<std::string>& lines) { Grid().LoadExportLines(lines); }
 
 std::optional<int> CsvActions::ImportCsvFile(const std::string& path) {
     DesignSession& session = mWindow.Session();

@@ -1,25 +1,48 @@
 #pragma once
-// The design window's CSV side: a ".csv" opened through the window's open path (start-up
-// argument, a dropped file, the open dialog) runs the simple import, which replaces the
-// design; with the option "Key:CsvMonitor=True" the file is watched every 3 seconds and
-// imported again whenever its date changes.
+// The design window's CSV side. "Import / Export" opens the CSV grid window in its mode
+// (the design window hides until it closes), and the definition window on its table. A
+// ".csv" opened through the window's open path (start-up argument, a dropped file, the open
+// dialog) runs the simple import, which replaces the design; with the option
+// "Key:CsvMonitor=True" the file is watched every 3 seconds and imported again whenever its
+// date changes.
 
 #include <QObject>
 #include <QTimer>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/window/designsession.h"
 #include "io/csv/csvmonitor.h"
 #include "io/csv/csvoptions.h"
+#include "io/csv/widgets/csvgridwindow.h"
+#include "io/csv/widgets/definition/csvdefinitionwindow.h"
 
 namespace mv {
 
 class TfrmTimeTable_01;
 
-class CsvActions : public QObject, public CsvOpener {
+class CsvActions : public QObject, public CsvOpener, public CsvGridHost, public CsvDefinitionHost {
 public:
     explicit CsvActions(TfrmTimeTable_01& window);
+    ~CsvActions() override;
+
+    // "1. インポートを行う" and "2. エキスポートを行う".
+    void OpenGrid(bool importMode);
+    TfrmCsvImport& Grid();
+    TfrmCsvImportMain& Definition();
+
+    // CsvGridHost and CsvDefinitionHost
+    EnvSettings& Settings() override;
+    Dialogs& Messages() override;
+    FileChooser& Files() override;
+    Host& System() override;
+    void OpenDefinition(bool importMode) override;
+    void GridWindowClosed() override;
+    EditContext& Edit() override;
+    FrameIdSource& FrameIds() override;
+    void ImportFinished(const Date& earliest, int startTime) override;
+    void ExportLinesReady(const std::vector<std::string>& lines) override;
 
     // CsvOpener
     std::optional<int> ImportCsvFile(const std::string& path) override;
@@ -37,6 +60,8 @@ public:
 
 private:
     TfrmTimeTable_01& mWindow;
+    std::unique_ptr<TfrmCsvImport> mGrid;
+    std::unique_ptr<TfrmCsvImportMain> mDefinition;
     CsvMonitor mMonitor;
     QTimer mTimer;
     ImportChoices mChoices;

@@ -210,8 +210,10 @@ void TfrmTimeTable_01::BuildMenus() {
     item(mOptionMenu, "Mn_Env", "1. 動作環境の定義を行う (&D)", false);
     QMenu* imExport = mOptionMenu->addMenu(QStringLiteral("2. Import / Export (&I)"));
     imExport->setObjectName(QStringLiteral("Mn_ImExport"));
-    item(imExport, "Mn_Import", "1. インポートを行う (I)", false);
-    item(imExport, "Mn_Export", "2. エキスポートを行う (E)", false);
+    connect(item(imExport, "Mn_Import", "1. インポートを行う (I)"), &QAction::triggered, this,
+            [this] { mCsv->OpenGrid(true); });
+    connect(item(imExport, "Mn_Export", "2. エキスポートを行う (E)"), &QAction::triggered, this,
+            [this] { mCsv->OpenGrid(false); });
     mDragScroll = item(mOptionMenu, "Mn_DragScroll", "3. Mouse.Drag で画面 ｽｸﾛｰﾙ( S)");
     mDateScroll = item(mOptionMenu, "Mn_DateScroll", "x. Mouse.Drag で日付 ｽｸﾛｰﾙ( H)");
     mShowProperty = item(mOptionMenu, "Mn_ShowProperty", "x. Double.Click でﾌﾟﾛﾊﾟﾃｨ表示 (&P)");

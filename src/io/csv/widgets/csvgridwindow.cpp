@@ -171,6 +171,11 @@ void TfrmCsvImport::BuildControls() {
     const int letter = mGrid->fontMetrics().horizontalAdvance(QLatin1Char('A'));
     mGrid->SetMetrics(mGrid->fontMetrics().height() + 6, letter * kNumberColumnChars);
     layout->addWidget(mGrid, 1);
+    // The bars keep their height; with the grid hidden (before a load) the room stays empty
+    // below them instead of stretching them.
+    for (QWidget* bar : {top, pathBar, static_cast<QWidget*>(mMessage)})
+        bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addStretch(0);
 }
 
 void TfrmCsvImport::ShowMode(Mode mode) {
