@@ -119,6 +119,40 @@ private slots:
         QVERIFY(storedOn({2003, 7, 8}).find(Sjis("夜の会議")) != std::string::npos);
     }
 
+    void importFromTheCsvWindowsAddsFramesAndTheDesignWindowComesBackOnThem() {
+        EnvSettings settings = OpenNothing();
+        settings.ImportCol = {1, 2, 3, 4, 0};  // title, start date, start time, end date, end time
+        Fixture f(settings);
+        f.window->Session().OpenFile(f.design.string(), true);
+        const std::filesystem::path csv = f.folder / "list.csv";
+        WriteBytes(csv, Sjis("件名,開始日,開始時刻,終了日,終了時刻") + "\r\n" + Sjis("会議") + ",2003/07/20,13:00,,14:30\r\n");
+
+        f.window->findChild<QAction*>(QStringLiteral("Mn_Import"))->trigger();
+        TfrmCsvImport& grid = f.window->Csv().Grid();
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(grid.isVisible());
+        QVERIFY(grid.LoadCsvFile(csv.string()));
+        grid.ImportButton()->click();
+        TfrmCsvImportMain& definition = f.window->Csv().Definition();
+        QVERIFY(definition.isVisible());
+        f.dialogs.answers = {Answer::Yes, Answer::Ok};
+        definition.findChild<QPushButton*>(QStringLiteral("Btn_Import"))->click();
+        QCOMPARE(f.dialogs.shown.back().text, std::string("インポート処理を終了しました。\r\n\r\n    インポート行数 = 1"));
+
+        grid.close();
+        QVERIFY(f.window->isVisible());
+        QVERIFY(!definition.isVisible());
+        QCOMPARE(f.window->Session().View().start, (Date{2003, 7, 19}));
+        f.window->Session().CommitView();
+        const auto& day = f.window->Session().Design().Store().Slot(SlotOfDate({2003, 7, 20}));
+        QCOMPARE(day.size(), std::size_t(1));
+        QVERIFY(day.front().find("Ci_STime=1300") != std::string::npos);
+        // One undo step takes the import back.
+        f.window->Mn_UndoClick();
+        f.window->Session().CommitView();
+        QVERIFY(f.window->Session().Design().Store().Slot(SlotOfDate({2003, 7, 20})).empty());
+    }
+
     void closingAModifiedDesignAsksAgainWhenTheSaveIsDeclined() {
         EnvSettings settings = OpenNothing();
         Fixture f(settings, {});
