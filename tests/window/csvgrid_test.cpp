@@ -92,6 +92,7 @@ private slots:
     void FailedWriteSaysSoAndNeverSuccess();
     void DeclinedWriteWritesNothing();
     void OddInputLoadsWithoutCrashing();
+    void Utf8FileIsConvertedAndItsLostCharactersReported();
     void NumbersHaveThousandsSeparators();
     void ClosingStoresTheChoiceAndShowsTheMainWindow();
 };
@@ -338,6 +339,18 @@ void CsvGridTest::OddInputLoadsWithoutCrashing() {
     const std::string expected = std::string(5 << 20, '\x82') + ",tail\r\n" + std::string("a\0b,c\0\r\n", 8) +
                                  "x,\x82\r\n1,\r\n";
     QVERIFY(ReadBytes(host.folder / "out.csv") == expected);
+}
+
+void CsvGridTest::Utf8FileIsConvertedAndItsLostCharactersReported() {
+    GridHost host;
+    TfrmCsvImport window(host);
+    window.ShowMode(TfrmCsvImport::Mode::Import);
+    // "会議" has a Shift-JIS form; the two emoji do not.
+    QVERIFY(window.LoadCsvFile(host.Write("utf8.csv", "\xEF\xBB\xBF" "2003/07/01,\xE4\xBC\x9A\xE8\xAD\xB0"
+                                                     "\xF0\x9F\x98\x80\xF0\x9F\x98\x80\r\n")));
+    QCOMPARE(window.Table().Field(0, 1), std::string_view(Sjis("会議") + "??"));
+    QCOMPARE(host.dialogs.shown.size(), std::size_t(1));
+    QVERIFY(host.dialogs.shown[0].text.find('2') != std::string::npos);
 }
 
 void CsvGridTest::NumbersHaveThousandsSeparators() {

@@ -94,10 +94,12 @@ std::optional<int> CsvActions::ImportCsvFile(const std::string& path) {
     const std::filesystem::path previous = design.Path();
     CsvImporter importer(design, session.Ids(), session.HostRef(), session.DialogsRef());
     SimpleImportResult result;
-    if (!importer.SimpleImport(PathFromText(path), mChoices, &result)) return std::nullopt;
+    // The import date range chosen in the definition window applies here too.
+    const ImportChoices choices = mDefinition ? mDefinition->CurrentImportChoices() : ImportChoices{};
+    if (!importer.SimpleImport(PathFromText(path), choices, &result)) return std::nullopt;
     // The design that was open is left: it is no longer held by this instance.
     if (!previous.empty()) design.ReleaseHold(previous);
-    mChoices.duplicates = DuplicateRule::Replace;
+    if (mDefinition) mDefinition->ChooseReplace();
     if (result.rows > 0) session.View().start = result.viewStart;
     return result.topHourRow;
 }

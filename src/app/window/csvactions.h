@@ -48,9 +48,6 @@ public:
     std::optional<int> ImportCsvFile(const std::string& path) override;
     void MonitorCsvFile(const std::string& path, bool keepMonitoring) override;
 
-    // The import's date range and duplicate rule as last chosen; the simple import uses the
-    // date range too.
-    ImportChoices& Choices() { return mChoices; }
     QTimer& MonitorTimer() { return mTimer; }
     // One tick of the watching: the file imported again when its date changed.
     void MonitorTick();
@@ -64,7 +61,6 @@ private:
     std::unique_ptr<TfrmCsvImportMain> mDefinition;
     CsvMonitor mMonitor;
     QTimer mTimer;
-    ImportChoices mChoices;
 };
 
 }  // namespace mv

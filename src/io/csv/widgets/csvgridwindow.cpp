@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "io/csv/csvformat.h"
 #include "io/csv/csvgridlayout.h"
 #include "io/csv/widgets/csvgridmodel.h"
 #include "io/csv/widgets/csvgridview.h"
@@ -249,6 +250,7 @@ bool TfrmCsvImport::LoadCsvFile(const std::string& utf8Path) {
     const bool wasShown = mGrid->isVisible();
     const QString rows = mRows->text(), columns = mColumns->text(), path = mPathLabel->text();
     bool loaded = false;
+    int replaced = 0;
     {
         Busy busy(*this);
         mGrid->hide();
@@ -268,16 +270,21 @@ bool TfrmCsvImport::LoadCsvFile(const std::string& utf8Path) {
             SetMessage(" ＣＳＶファイルの読み込み中です。");
             QCoreApplication::processEvents();
             mModel->Empty();
-            loaded = mTable.LoadFile(file, mHost.System(), [this](int line, int count) {
-                SetMessage(" 読み込み中 ... " + std::to_string(line + 1) + " / " + std::to_string(count));
-                QCoreApplication::processEvents();
-            });
+            loaded = mTable.LoadFile(
+                file, mHost.System(),
+                [this](int line, int count) {
+                    SetMessage(" 読み込み中 ... " + std::to_string(line + 1) + " / " + std::to_string(count));
+                    QCoreApplication::processEvents();
+                },
+                &replaced);
             mPath = loaded ? utf8Path : std::string();
             ShowTable();
         }
     }
     EnableControls(true);
     if (mGrid->isVisible()) mGrid->setFocus();
+    // A UTF-8 file may hold characters Shift-JIS has no form for: they became "?".
+    if (loaded && replaced > 0) mHost.Messages().Information(kConfirmCaption, ReplacedCharactersText(PathOf(utf8Path), replaced));
     if (loaded && tableLoaded) tableLoaded();
     return loaded;
 }

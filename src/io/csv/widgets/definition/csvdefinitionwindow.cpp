@@ -335,6 +335,8 @@ void TfrmCsvImportMain::AutoMap() {
     ShowKeyCells();
 }
 
+void TfrmCsvImportMain::ChooseReplace() { Rbt_ImpDupRep->setChecked(true); }
+
 ImportChoices TfrmCsvImportMain::CurrentImportChoices() const {
     ImportChoices choices;
     choices.from = PickedDate(Chk_ImpSDate, Dpc_ImpSDate);

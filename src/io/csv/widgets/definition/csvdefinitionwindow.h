@@ -56,6 +56,10 @@ public:
     void OpenImport();
     // Export tab and heading table tab, caption "マロベランティス２  ＣＳＶファイルのエキスポート".
     void OpenExport();
+    // The import's date range and duplicate rule as chosen; the simple import takes the
+    // date range too, and leaves "置換する" chosen.
+    ImportChoices CurrentImportChoices() const;
+    void ChooseReplace();
 
 private:
     QWidget* BuildImportTab();
@@ -69,7 +73,6 @@ private:
     void ClearItem(int item);
     void AutoMap();
     void RunImport();
-    ImportChoices CurrentImportChoices() const;
 
     // Export tab.
     void ShowExportLines();
