@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "edit/widgets/calendargrid.h"
+#include "edit/widgets/toolwindowkeys.h"
 #include "model/codec.h"
 #include "model/settings.h"
 #include "model/windowplacement.h"
@@ -542,18 +543,7 @@ void TfrmTimeTable_04::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-bool TfrmTimeTable_04::event(QEvent* event) {
-    // The design window's own keys (Enter, Delete, Esc) would fire in its tool windows too:
-    // here the keys without Ctrl or Alt belong to the calendar.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
+bool TfrmTimeTable_04::event(QEvent* event) { return KeepPlainKeys(event) || QWidget::event(event); }
 
 void TfrmTimeTable_04::closeEvent(QCloseEvent* event) {
     CloseDetail();

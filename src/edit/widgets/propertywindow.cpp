@@ -28,6 +28,7 @@
 #include "edit/propertycommands.h"
 #include "edit/widgets/colourwindow.h"
 #include "edit/widgets/propertycontrols.h"
+#include "edit/widgets/toolwindowkeys.h"
 #include "model/codec.h"
 #include "model/keyvalueline.h"
 #include "model/settings.h"
@@ -282,18 +283,7 @@ void TfrmTimeEdit_01::StorePlacement() {
     settings.FPS_TimeEdit_01 = {g.y(), g.x(), g.width(), g.height()};
 }
 
-bool TfrmTimeEdit_01::event(QEvent* event) {
-    // The design window's own keys (Enter, Delete, Esc) count in its tool windows too: here
-    // the keys without Ctrl or Alt belong to the control that has the focus.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
+bool TfrmTimeEdit_01::event(QEvent* event) { return KeepPlainKeys(event) || QWidget::event(event); }
 
 void TfrmTimeEdit_01::closeEvent(QCloseEvent* event) {
     StorePlacement();

@@ -98,22 +98,22 @@ TEST(MonthCalendarTest, CellSizesAndTheCellUnderAPointAgree) {
 }
 
 // A frame's record line with fields (id, text, automatic offset, free offset).
-struct FieldSpec {
+struct TestField {
     int id;
     const char* text;
     int automaticY, freeY;
 };
-std::string FrameLine(const Date& date, const std::string& cid, int start, const std::vector<FieldSpec>& fields) {
+std::string FrameLine(const Date& date, const std::string& cid, int start, const std::vector<TestField>& fields) {
     FrameDefaults defaults;
     auto frame = NewFrame(defaults, cid);
     frame->CDate = date;
     frame->STime = start;
     frame->ETime = start + 100;
-    for (const FieldSpec& spec : fields) {
-        TFInf field = NewField(spec.id, 0, defaults);
-        field.FTextStr = Sjis(spec.text);
-        field.FOff_Y1 = spec.automaticY;
-        field.FOff_Y0 = spec.freeY;
+    for (const TestField& made : fields) {
+        TFInf field = NewField(made.id, 0, defaults);
+        field.FTextStr = Sjis(made.text);
+        field.FOff_Y1 = made.automaticY;
+        field.FOff_Y0 = made.freeY;
         frame->Fields.push_back(field);
     }
     return BuildRecordLine(*frame);
@@ -122,10 +122,10 @@ std::string FrameLine(const Date& date, const std::string& cid, int start, const
 TEST(MonthCalendarTest, ADaysItemsTakeTheTopmostTitleFieldsFirstLine) {
     // Stacked top to bottom under automatic placement: the time field, "・", a blank field,
     // "上" (two lines), "下"; the free offsets stack them the other way round.
-    const std::vector<FieldSpec> fields = {
+    const std::vector<TestField> fields = {
         {2, "下", 20, 0}, {kTimeFieldId, "[time]", 0, 40}, {2, "・", 5, 30}, {2, "  ", 6, 20}, {2, "上\x7f二行目", 10, 10}};
     struct Case {
-        std::vector<FieldSpec> fields;
+        std::vector<TestField> fields;
         bool automatic;
         const char* content;
         const char* detail;
