@@ -90,7 +90,9 @@ TEST_F(CalendarCommandsTest, AFrameGoesToThePickedDayAndComesBack) {
         const Date target = RebaseIntoYear(c.picked, 2003);
         const std::vector<Date>& reported = listener.changed[0];
         EXPECT_NE(std::find(reported.begin(), reported.end(), target), reported.end());
-        if (!c.copy) EXPECT_NE(std::find(reported.begin(), reported.end(), c.source), reported.end());
+        if (!c.copy) {
+            EXPECT_NE(std::find(reported.begin(), reported.end(), c.source), reported.end());
+        }
 
         ASSERT_TRUE(UndoNewest(context));
         EXPECT_EQ(Days(mDays), start);

@@ -345,7 +345,9 @@ TEST(RecordLine, ListSummaryAgreesWithTheFullReader) {
         ASSERT_EQ(summary.fields.size(), parsed.frame->Fields.size());
         for (std::size_t i = 0; i < summary.fields.size(); ++i) {
             const TFInf& field = parsed.frame->Fields[i];
-            if (field.FTextStr != "  ") EXPECT_EQ(summary.fields[i].text, field.FTextStr);  // "  " is a new field's
+            if (field.FTextStr != "  ") {  // "  " is a new field's
+                EXPECT_EQ(summary.fields[i].text, field.FTextStr);
+            }
             EXPECT_EQ(summary.fields[i].id, field.FID);
             EXPECT_EQ(summary.fields[i].offsetY0, field.FOff_Y0);
             EXPECT_EQ(summary.fields[i].offsetY1, field.FOff_Y1);

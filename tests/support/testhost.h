@@ -5,10 +5,12 @@
 
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/filechooser.h"
 #include "platform/host.h"
 
 namespace mv::test {
@@ -57,6 +59,21 @@ public:
 
 private:
     std::filesystem::path mPath;
+};
+
+// Open and save dialogs answered with `answer` (nothing: cancelled); the requests are kept.
+class FakeFileChooser : public FileChooser {
+public:
+    std::optional<std::string> answer;
+    std::vector<FileDialogRequest> requests;
+    std::optional<std::string> ChooseOpen(const FileDialogRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<std::string> ChooseSave(const FileDialogRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
 };
 
 // Whole-file helpers for byte-exact comparisons.

@@ -21,26 +21,12 @@ using namespace mv::test;
 
 namespace {
 
-class FakeFiles : public FileChooser {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-    std::optional<std::string> ChooseOpen(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-    std::optional<std::string> ChooseSave(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-};
-
 class GridHost : public CsvGridHost {
 public:
     TempFolder folder;
     FakeHost host;
     FakeDialogs dialogs;
-    FakeFiles files;
+    FakeFileChooser files;
     EnvSettings settings;
     std::vector<bool> definitions;
     std::vector<bool> helpTopics;

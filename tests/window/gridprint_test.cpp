@@ -20,20 +20,6 @@ using namespace mv::test;
 
 namespace {
 
-class FakeFiles : public FileChooser {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-    std::optional<std::string> ChooseOpen(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-    std::optional<std::string> ChooseSave(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-};
-
 std::string Utf8(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -86,7 +72,7 @@ class GridPrintTest : public QObject {
 private slots:
     void APreviewPageForAMonthAndSeveralForLongText() {
         FakeDialogs dialogs;
-        FakeFiles files;
+        FakeFileChooser files;
         const GridPrintRequest month = February();
         TfrmGridPrint_01 monthWindow(nullptr, month, GridPrintSettings{}, dialogs, files);
         monthWindow.show();
@@ -112,7 +98,7 @@ private slots:
     void PdfHasThePreviewsPages() {
         TempFolder folder;
         FakeDialogs dialogs;
-        FakeFiles files;
+        FakeFileChooser files;
         for (const GridPrintRequest& request : {February(), Lines(300)}) {
             GridPrintSettings settings;
             settings.Prt_Paper = "B5";
@@ -133,7 +119,7 @@ private slots:
     void TextAndCsvFilesHoldTheRows() {
         TempFolder folder;
         FakeDialogs dialogs;
-        FakeFiles files;
+        FakeFileChooser files;
         GridPrintRequest request = February();
         request.grid.Resize(2, 2);
         request.grid.fixedRows = 1;
@@ -173,7 +159,7 @@ private slots:
         if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed here");
         TempFolder folder;
         FakeDialogs dialogs;
-        FakeFiles files;
+        FakeFileChooser files;
         const GridPrintRequest request = Lines(10);
         TfrmGridPrint_01 window(nullptr, request, GridPrintSettings{}, dialogs, files);
         dialogs.answers = {Answer::No, Answer::Yes};
@@ -192,7 +178,7 @@ private slots:
 
     void ChoicesComeBackWhenTheWindowCloses() {
         FakeDialogs dialogs;
-        FakeFiles files;
+        FakeFileChooser files;
         const GridPrintRequest request = February();
         GridPrintSettings settings;
         settings.HtmlPath = Sjis("/keep/表.html");

@@ -14,20 +14,6 @@
 
 namespace mv::test {
 
-class FakeFileChooser : public FileChooser {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-    std::optional<std::string> ChooseOpen(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-    std::optional<std::string> ChooseSave(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-};
-
 inline const std::string kDesign =
     "#Marovelantis=#Marovelantis\r\n#Priority=\r\n#LastUpdate=\r\n#BaseYYYY=13\r\n#Title=T\r\n#MoveMM=4\r\n"
     "Ci_CDate=2003/07/01%!#Ci_Cid=PC9-20030101000000-00001%!#Ci_STime=930%!#Ci_ETime=1100%!#\r\n";
