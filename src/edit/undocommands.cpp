@@ -1,7 +1,7 @@
 #include "edit/undocommands.h"
 
 #include <algorithm>
-
+#include <map>
 #include <optional>
 
 #include "model/codec.h"
@@ -11,6 +11,9 @@
 namespace mv {
 
 namespace {
+
+// Long multi-frame steps report their progress when they have more lines than this.
+constexpr int kProgressEvery = 100;
 
 struct LineKey {
     Date date;
@@ -28,7 +31,9 @@ std::optional<LineKey> KeyOfLine(const std::string& line) {
 // line it replaced (for the way back) and the date it touched.
 class Restorer {
 public:
-    explicit Restorer(EditContext& context) : mWorking(context.Working()) {}
+    explicit Restorer(EditContext& context) : mWorking(context.Working()), mListener(context.Listener()) {}
+    // The lines a long step will go through, for its progress.
+    void ExpectLines(int total) { mTotal = total; }
 
     void Remove(const Date& date, const std::string& cid) {
         if (auto line = mWorking.LineOf(date, cid)) mReplaced.push_back(std::move(*line));
@@ -42,11 +47,20 @@ public:
         mWorking.ReplaceFromLine(date, line);
         mTouched.push_back(date);
     }
-    void RemoveLine(const std::string& line) {
-        if (auto key = KeyOfLine(line)) Remove(key->date, key->cid);
+    // Many lines at once, one date at a time: a long step (an import of a whole year) must
+    // not look each frame up among all of its day's lines.
+    void RemoveLines(const std::vector<const std::string*>& lines) {
+        for (auto& [date, cids] : ByDate(lines, [](const std::string&, const LineKey& key) { return key.cid; })) {
+            mWorking.RemoveFrames(date, cids, mReplaced);
+            Touch(date, cids.size());
+        }
     }
-    void PutLine(const std::string& line) {
-        if (auto key = KeyOfLine(line)) Put(key->date, line);
+    void PutLines(const std::vector<const std::string*>& lines) {
+        for (auto& [date, group] : ByDate(lines, [](const std::string& line, const LineKey&) { return line; })) {
+            const std::size_t count = group.size();
+            mWorking.ReplaceFromLines(date, std::move(group), mReplaced);
+            Touch(date, count);
+        }
     }
 
     std::vector<std::string>& Replaced() { return mReplaced; }
@@ -62,7 +76,25 @@ public:
     }
 
 private:
+    // The lines' dates in order, each with what `pick` takes of its lines (kept in order).
+    template <typename Pick>
+    static std::map<Date, std::vector<std::string>> ByDate(const std::vector<const std::string*>& lines, Pick pick) {
+        std::map<Date, std::vector<std::string>> groups;
+        for (const std::string* line : lines)
+            if (auto key = KeyOfLine(*line)) groups[key->date].push_back(pick(*line, *key));
+        return groups;
+    }
+    // The progress of a long step counts its lines, reported after each date.
+    void Touch(const Date& date, std::size_t lines) {
+        mTouched.push_back(date);
+        mDone += static_cast<int>(lines);
+        if (mTotal > kProgressEvery) mListener.Progress(mDone, mTotal);
+    }
+
     WorkingSet& mWorking;
+    EditListener& mListener;
+    int mTotal = 0;
+    int mDone = 0;
     std::vector<std::string> mReplaced;
     std::vector<Date> mTouched;
 };
@@ -125,6 +157,24 @@ ShownFrame ShownAfterUndo(const UndoStep& step) {
     return {entry.date, entry.key, entry.start};
 }
 
+// The lines of a step, without copying them.
+template <typename Lines, typename Take>
+std::vector<const std::string*> Pointers(const Lines& lines, Take take) {
+    std::vector<const std::string*> pointers;
+    pointers.reserve(lines.size());
+    for (const auto& line : lines) pointers.push_back(&take(line));
+    return pointers;
+}
+std::vector<const std::string*> Pointers(const std::vector<std::string>& lines) {
+    return Pointers(lines, [](const std::string& line) -> const std::string& { return line; });
+}
+std::vector<const std::string*> AfterLines(const std::vector<LinePair>& pairs) {
+    return Pointers(pairs, [](const LinePair& pair) -> const std::string& { return pair.after; });
+}
+std::vector<const std::string*> BeforeLines(const std::vector<LinePair>& pairs) {
+    return Pointers(pairs, [](const LinePair& pair) -> const std::string& { return pair.before; });
+}
+
 const std::string& UndoComment() {
     static const std::string comment = Sjis("元に戻す");
     return comment;
@@ -134,11 +184,6 @@ const std::string& RedoComment() {
     return comment;
 }
 
-}  // namespace
-
-namespace {
-// Long multi-frame steps report their progress every this many lines.
-constexpr int kProgressEvery = 100;
 }  // namespace
 
 bool UndoNewest(EditContext& context) {
@@ -160,7 +205,7 @@ bool UndoNewest(EditContext& context) {
     case HistoryKind::FrameCopy: restore.Remove(entry.date, entry.key); break;
     case HistoryKind::ShiftEarlier:
     case HistoryKind::ShiftLater:
-        for (const LinePair& pair : step->lines) restore.PutLine(pair.before);
+        restore.PutLines(BeforeLines(step->lines));
         break;
     case HistoryKind::BaseYear:
     case HistoryKind::MinuteStep:
@@ -169,13 +214,12 @@ bool UndoNewest(EditContext& context) {
         break;
     default:
         if (IsMultiFrameKind(entry.kind)) {
-            const int total = static_cast<int>(step->lines.size());
-            int done = 0;
-            for (const LinePair& pair : step->lines) {
-                if (total > kProgressEvery && ++done % kProgressEvery == 0) context.Listener().Progress(done, total);
-                if (RemovesAfterLines(entry.kind)) restore.RemoveLine(pair.after);
-                if (RestoresBeforeLines(entry.kind)) restore.PutLine(pair.before);
-            }
+            // All removals first, then the lines put back: a frame moved on its own date
+            // is removed and put back as when each pair went in turn.
+            const bool removes = RemovesAfterLines(entry.kind), restores = RestoresBeforeLines(entry.kind);
+            restore.ExpectLines(static_cast<int>(step->lines.size()) * (int(removes) + int(restores)));
+            if (removes) restore.RemoveLines(AfterLines(step->lines));
+            if (restores) restore.PutLines(BeforeLines(step->lines));
         } else {
             restore.Put(entry.date, entry.line);  // the other single-frame kinds: the saved line
         }
@@ -200,8 +244,10 @@ bool RedoNewest(EditContext& context) {
     if (!step) return false;
     DesignDocument& design = context.Design();
     Restorer restore(context);
-    for (const std::string& line : step->removeLines) restore.RemoveLine(line);
-    for (const std::string& line : step->addLines) restore.PutLine(line);
+    restore.ExpectLines(static_cast<int>(step->removeLines.size() + step->addLines.size()));
+    restore.RemoveLines(Pointers(step->removeLines));
+    restore.PutLines(Pointers(step->addLines));
+    context.Listener().Progress(0, 0);
     if (IsSettingKind(step->entry.kind)) SetSetting(design, step->entry.kind, step->value);
     restore.StoreTouched();
     context.RestoreModified(step->modified);

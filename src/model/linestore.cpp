@@ -1,6 +1,10 @@
 #include "model/linestore.h"
 
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
 
 #include "model/keyvalueline.h"
 
@@ -37,6 +41,58 @@ const std::string* LineStore::FindLine(const Date& date, std::string_view cid) c
     for (const std::string& line : Slot(SlotOfDate(date)))
         if (HasId(line, cid)) return &line;
     return nullptr;
+}
+
+void LineStore::RemoveLines(const Date& date, const std::vector<std::string>& ids,
+                            std::vector<std::string>& previous) {
+    LineList& lines = Slot(SlotOfDate(date));
+    const std::unordered_set<std::string_view> cids(ids.begin(), ids.end());
+    std::unordered_set<std::string_view> seen;
+    LineList kept;
+    kept.reserve(lines.size());
+    for (std::string& line : lines) {
+        const auto cid = FindValue(line, "Ci_Cid", kSep);
+        if (!cid || !cids.contains(*cid)) {
+            kept.push_back(std::move(line));
+            continue;
+        }
+        if (seen.insert(*cid).second) previous.push_back(std::move(line));
+    }
+    lines = std::move(kept);
+}
+
+void LineStore::ReplaceLines(const Date& date, std::vector<std::string> replacements,
+                             std::vector<std::string>& previous) {
+    LineList& lines = Slot(SlotOfDate(date));
+    // Where each id's first line stands (ids copied: the lines get overwritten). A later
+    // line with a replaced id goes, as in ReplaceLine; other duplicates stay.
+    std::unordered_map<std::string, std::size_t> firstOf;
+    // A line without an id matches none (its slot in idOf stays unset).
+    std::vector<std::optional<std::string>> idOf(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto cid = FindValue(lines[i], "Ci_Cid", kSep)) idOf[i] = std::string(*cid);
+        if (idOf[i]) firstOf.try_emplace(*idOf[i], i);
+    }
+    std::unordered_set<std::string> replaced;
+    for (std::string& line : replacements) {
+        std::string cid(FindValue(line, "Ci_Cid", kSep).value_or(std::string_view{}));
+        const auto at = firstOf.find(cid);
+        if (at == firstOf.end()) {
+            firstOf.emplace(cid, lines.size());
+            idOf.push_back(std::move(cid));
+            lines.push_back(std::move(line));
+            continue;
+        }
+        previous.push_back(std::exchange(lines[at->second], std::move(line)));
+        replaced.insert(std::move(cid));
+    }
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (idOf[i] && replaced.contains(*idOf[i]) && firstOf.at(*idOf[i]) != i) continue;
+        if (out != i) lines[out] = std::move(lines[i]);
+        ++out;
+    }
+    lines.resize(out);
 }
 
 void LineStore::Clear() {

@@ -31,6 +31,13 @@ public:
     // The frame's line, or null.
     const std::string* FindLine(const Date& date, std::string_view cid) const;
 
+    // The same for many frames of one date in one pass over its lines, for the long undo
+    // and redo steps (a lookup per frame would be quadratic in the day's lines). Each
+    // frame's first line before the change is appended to `previous`: in stored order for
+    // removals, in the order of `lines` for replacements.
+    void RemoveLines(const Date& date, const std::vector<std::string>& cids, std::vector<std::string>& previous);
+    void ReplaceLines(const Date& date, std::vector<std::string> lines, std::vector<std::string>& previous);
+
     void Clear();
     // Copies a slot into its twin list.
     void CopyToTwin(int slot) { mTwins.at(slot) = mSlots.at(slot); }

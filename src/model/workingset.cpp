@@ -214,6 +214,32 @@ TCInf* WorkingSet::ReplaceFromLine(const Date& date, const std::string& line) {
     return AddFrame(date, std::move(parsed.frame), position);
 }
 
+void WorkingSet::RemoveFrames(const Date& date, const std::vector<std::string>& cids,
+                              std::vector<std::string>& previous) {
+    if (!ColumnOf(date)) {
+        mStore.RemoveLines(date, cids, previous);
+        return;
+    }
+    for (const std::string& cid : cids) {
+        if (auto line = LineOf(date, cid)) previous.push_back(std::move(*line));
+        RemoveFrame(date, cid);
+    }
+}
+
+void WorkingSet::ReplaceFromLines(const Date& date, std::vector<std::string> lines,
+                                  std::vector<std::string>& previous) {
+    if (!ColumnOf(date)) {
+        mStore.ReplaceLines(date, std::move(lines), previous);
+        return;
+    }
+    for (const std::string& line : lines) {
+        std::string cid;
+        GetText(line, "Ci_Cid", kSep, cid);
+        if (auto current = LineOf(date, cid)) previous.push_back(std::move(*current));
+        ReplaceFromLine(date, line);
+    }
+}
+
 void WorkingSet::FreeFrame(const TCInf* frame) {
     for (int i = 0; i < ColumnCount(); ++i) {
         FrameList& frames = mColumns[i].frames;

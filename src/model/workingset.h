@@ -69,6 +69,12 @@ public:
     // (stored, and the column's header).
     TCInf* ReplaceFromLine(const Date& date, const std::string& line);
 
+    // RemoveFrame and ReplaceFromLine for many frames of one date, in one pass over its
+    // stored lines when it is out of view. The lines they replace (as LineOf read them) are
+    // appended to `previous`.
+    void RemoveFrames(const Date& date, const std::vector<std::string>& cids, std::vector<std::string>& previous);
+    void ReplaceFromLines(const Date& date, std::vector<std::string> lines, std::vector<std::string>& previous);
+
     int ColumnCount() const { return static_cast<int>(mColumns.size()); }
     std::optional<int> ColumnOf(const Date& date) const;
     DateColumn& Column(int index) { return mColumns.at(index); }
