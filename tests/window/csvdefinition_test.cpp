@@ -50,6 +50,7 @@ public:
         finished.push_back(FormatDate(earliest) + " " + std::to_string(startTime));
     }
     void ExportLinesReady(const std::vector<std::string>& lines) override { exported.push_back(lines); }
+    void ImportRunning(bool running) override { finished.push_back(running ? "running" : "over"); }
 
     std::vector<std::string> StoreLines() {
         working.CommitView(true);
@@ -193,7 +194,7 @@ private slots:
         QCOMPARE(host.dialogs.shown.size(), std::size_t{2});
         QVERIFY(host.dialogs.shown[0].text.find("重複データの扱い　：　取り込む") != std::string::npos);
         QCOMPARE(host.dialogs.shown[1].text, std::string("インポート処理を終了しました。\r\n\r\n    インポート行数 = 2"));
-        QCOMPARE(host.finished, (std::vector<std::string>{"2003/07/03 1000"}));
+        QCOMPARE(host.finished, (std::vector<std::string>{"running", "2003/07/03 1000", "over"}));
         QCOMPARE(host.StoreLines().size(), before.size() + 2);
         QVERIFY(host.design.Modified());
         QCOMPARE(host.history.Entries().size(), std::size_t{1});

@@ -5,6 +5,7 @@
 #include "app/window/datenavigation.h"
 #include "app/window/timetablewindow.h"
 #include "io/csv/csvimporter.h"
+#include "io/csv/widgets/csvgridview.h"
 
 namespace mv {
 
@@ -85,6 +86,8 @@ void CsvActions::ImportFinished(const Date& earliest, int startTime) {
     const int row = startTime / 100 - 5;
     mWindow.ScrollToRow(row > 0 ? row - 1 : std::max(0, row));
 }
+
+void CsvActions::ImportRunning(bool running) { Grid().Grid()->setVisible(!running); }
 
 void CsvActions::ExportLinesReady(const std::vector<std::string>& lines) { Grid().LoadExportLines(lines); }
 

@@ -42,6 +42,7 @@ public:
     EditContext& Edit() override;
     FrameIdSource& FrameIds() override;
     void ImportFinished(const Date& earliest, int startTime) override;
+    void ImportRunning(bool running) override;
     void ExportLinesReady(const std::vector<std::string>& lines) override;
 
     // CsvOpener

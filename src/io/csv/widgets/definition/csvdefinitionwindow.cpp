@@ -364,6 +364,7 @@ void TfrmCsvImportMain::RunImport() {
     SetWorking(Lab_ImpMsg, true, "  インポート処理中です。");
     Btn_Import->setEnabled(false);
     Btn_ImportEnd->setEnabled(false);
+    mHost.ImportRunning(true);
     QCoreApplication::processEvents();
     CsvOptions options = CsvOptionsFromSettings(settings);
     ApplyDefinitionDefaults(options);
@@ -375,6 +376,7 @@ void TfrmCsvImportMain::RunImport() {
                            QCoreApplication::processEvents();
                        });
     if (result.earliestAdded != Date{}) mHost.ImportFinished(result.earliestAdded, result.earliestStart);
+    mHost.ImportRunning(false);
     SetWorking(Lab_ImpMsg, false, {});
     Btn_Import->setEnabled(true);
     Btn_ImportEnd->setEnabled(true);

@@ -43,6 +43,8 @@ public:
     // After an import that added frames: show the view from the day before `earliest`, with
     // `startTime` (HHMM) scrolled into view.
     virtual void ImportFinished(const Date& earliest, int startTime) = 0;
+    // The import runs (true) or is over: the CSV grid window hides its grid meanwhile.
+    virtual void ImportRunning(bool running) = 0;
     // The export's lines, for the CSV grid window to show (it then writes them).
     virtual void ExportLinesReady(const std::vector<std::string>& lines) = 0;
 };
