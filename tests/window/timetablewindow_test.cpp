@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include "app/window/csvactions.h"
+#include "io/csv/widgets/csvgridview.h"
 #include "app/window/timetablewindow.h"
 #include "edit/framecommands.h"
 #include "edit/widgets/fieldeditor.h"
@@ -138,6 +139,7 @@ private slots:
         f.dialogs.answers = {Answer::Yes, Answer::Ok};
         definition.findChild<QPushButton*>(QStringLiteral("Btn_Import"))->click();
         QCOMPARE(f.dialogs.shown.back().text, std::string("インポート処理を終了しました。\r\n\r\n    インポート行数 = 1"));
+        QVERIFY(grid.Grid()->isVisible());  // hidden during the import only
 
         grid.close();
         QVERIFY(f.window->isVisible());
