@@ -320,10 +320,20 @@ TEST_F(ToolTest, EditRunsTheFrameAndSelectionCommands) {
     const std::string out = (work / "edited.MVF").string();
     // Each step and the frames of 07/01 to 07/04 afterwards (start, end, title, field count).
     struct Step {
-        const char* script;
+        std::string script;
         const char* frames;
     };
+    // Imported by the headings of its first line, as the CSV windows' automatic mapping does.
+    const std::filesystem::path csv = work / "in.csv";
+    WriteBytes(csv, Sjis("開始日,開始時刻,終了日,終了時刻,件名\r\n2003/07/04,13:00,,14:30,会議\r\n"
+                         "2003/07/02,13:00,2003/07/02,14:00,重複\r\n"));
     const std::vector<Step> steps = {
+        {"calendar-copy 2003/07/02@13:00 2003/07/04\ncalendar-move 2003/07/03@19:00 2003/07/01\n",
+         "07/01 09:30 10:15 朝のニュース 2|07/01 10:00 11:00 ソフト紹介 2|07/01 24:30 25:30 深夜放送 1|"
+         "07/01 19:00 21:00 歌番組 2|07/02 13:00 14:00  0|07/04 13:00 14:00  0|"},
+        {"csv-import " + csv.string() + " skip\nundo\nredo\n",
+         "07/01 09:30 10:15 朝のニュース 2|07/01 10:00 11:00 ソフト紹介 2|07/01 24:30 25:30 深夜放送 1|"
+         "07/02 13:00 14:00  0|07/03 19:00 21:00 歌番組 2|07/04 13:00 14:30 会議 1|"},
         {"new 2003/07/02 15:20\n", "07/01 09:30 10:15 朝のニュース 2|07/01 10:00 11:00 ソフト紹介 2|"
                                    "07/01 24:30 25:30 深夜放送 1|07/02 13:00 14:00  0|07/02 14:00 16:00  1|"
                                    "07/03 19:00 21:00 歌番組 2|"},

@@ -1,9 +1,17 @@
 // The edit script's commands on frames through the clipboard and partial design files: the
 // block the program would put on the clipboard written to a file, a block read from such a
-// file at a date, and partial design files saved and read in.
+// file at a date, partial design files saved and read in, and a CSV file imported as the
+// CSV windows import it.
 
 #include "app/tool/editscript.h"
+
+#include <iostream>
+#include <map>
+
 #include "edit/blockcommands.h"
+#include "edit/csvimportcommand.h"
+#include "io/csv/csvmapping.h"
+#include "io/csv/csvtable.h"
 #include "model/codec.h"
 #include "model/textfile.h"
 
@@ -16,6 +24,7 @@ std::filesystem::path PathOf(const std::string& utf8) { return std::filesystem::
 bool EditScript::RunBlockCommand(const std::vector<std::string>& w) {
     const std::string& verb = w[0];
     const std::size_t n = w.size();
+    if (verb == "csv-import" && n == 3) return ImportCsv(w[1], w[2]);
     const bool range = n == 4 && (verb == "clip-range" || verb == "save-range");
     const bool chosen = n == 2 && (verb == "clip-selection" || verb == "save-selection");
     const bool reading = n == 3 && (verb == "clip-read" || verb == "load");
@@ -60,6 +69,29 @@ bool EditScript::RunBlockCommand(const std::vector<std::string>& w) {
     if (!LoadDesignFile(*mEdit, seams, PathOf(file), target) && mDialogs.messages.empty())
         Fail("no frame to place in " + file);
     return Done(mDialogs.messages.empty());
+}
+
+bool EditScript::ImportCsv(const std::string& file, const std::string& rule) {
+    static const std::map<std::string, DuplicateRule> kRules = {
+        {"skip", DuplicateRule::Skip}, {"replace", DuplicateRule::Replace}, {"keep", DuplicateRule::Keep}};
+    const auto chosen = kRules.find(rule);
+    if (chosen == kRules.end()) Fail("duplicates are skip, replace or keep, not " + rule);
+    CsvTable table;
+    if (!table.LoadFile(PathOf(file), mHost)) Fail("cannot read " + file);
+    mDialogs.messages.clear();
+    // As the CSV windows do after the automatic mapping: the columns found by the first
+    // line's headings, and that line left out of the import.
+    CsvOptions options;
+    std::vector<std::string> headings;
+    if (table.LineCount() > 0) table.Fields(0, headings);
+    options.importCol = AutoMapColumns(ColumnListLines(headings, static_cast<int>(headings.size())), options.taiou);
+    if (!CheckStartDateMapped(options.importCol, mDialogs)) Fail(mDialogs.messages.back());
+    ImportChoices choices;
+    choices.duplicates = chosen->second;
+    const CsvImportResult result = ImportCsvTable(*mEdit, mIds, mHost, mDialogs, table, 1, options, choices);
+    if (!mDialogs.messages.empty()) Fail(mDialogs.messages.back());
+    std::cout << result.rows << '\n';
+    return true;
 }
 
 }  // namespace mv

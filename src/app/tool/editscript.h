@@ -110,6 +110,8 @@ private:
     bool RunPropertyCommand(const std::vector<std::string>& words, const std::string& line);
     // The clipboard's blocks and partial design files; false when the line is none of them.
     bool RunBlockCommand(const std::vector<std::string>& words);
+    // The CSV windows' import of a file, one undo step; prints the count of rows imported.
+    bool ImportCsv(const std::string& file, const std::string& rule);
     // True when the edit layer did it, else the failure with the last message it showed.
     bool Done(bool ok);
     // Field N (1 the first) of the frame, as an index.

@@ -1,8 +1,9 @@
 // The edit script's frame commands: create, delete, connect, title fields, the chosen
-// frames and their moves, copies and deletion.
+// frames and their moves, copies and deletion, and the month calendar's picked day.
 
 #include "app/tool/editscript.h"
 
+#include "edit/calendarcommands.h"
 #include "edit/chosenmove.h"
 #include "edit/daterangecommands.h"
 #include "edit/framecommands.h"
@@ -120,6 +121,11 @@ bool EditScript::RunFrameCommand(const std::vector<std::string>& w, const std::s
         const Date first = DateOf(w[1]), last = DateOf(w[2]);
         if (last < first) Fail("the range's last date is before its first");
         return Done(DeleteDateRange(*mEdit, mDialogs, first, last));
+    }
+    if ((verb == "calendar-move" || verb == "calendar-copy") && n == 3) {
+        const Named frame = FrameOf(w[1]);
+        return Done(TransferToPickedDate(*mEdit, mDialogs, mIds,
+                                         {frame.date, frame.cid, DateOf(w[2]), verb == "calendar-copy"}));
     }
     if (verb == "delete-selection" && n == 1) {
         if (mEdit->Chosen().Count() == 0) Fail("nothing is selected");
