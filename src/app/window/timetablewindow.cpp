@@ -23,6 +23,7 @@
 
 #include "app/window/blockactions.h"
 #include "app/window/csvactions.h"
+#include "app/window/helpactions.h"
 #include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
 #include "app/window/picturepointer.h"
@@ -143,6 +144,7 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     mBlocks = std::make_unique<BlockActions>(*this, std::make_unique<QtClipboard>());
     mCsv = std::make_unique<CsvActions>(*this);
     mSession.SetCsvOpener(mCsv.get());
+    mHelp = new HelpActions(*this, *menuBar()->findChild<QMenu*>(QStringLiteral("Mn_Help")));
     FrameMenuHooks hooks;
     hooks.backToEditing = [this] { SetEditKind(0); };
     hooks.showProperties = [this] { OpenPropertiesFromMenu(); };
