@@ -23,6 +23,7 @@
 
 #include "app/window/blockactions.h"
 #include "app/window/csvactions.h"
+#include "app/window/environmentactions.h"
 #include "app/window/helpactions.h"
 #include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
@@ -145,6 +146,7 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     mCsv = std::make_unique<CsvActions>(*this);
     mSession.SetCsvOpener(mCsv.get());
     mHelp = new HelpActions(*this, *menuBar()->findChild<QMenu*>(QStringLiteral("Mn_Help")));
+    mEnvironment = new EnvironmentActions(*this);
     FrameMenuHooks hooks;
     hooks.backToEditing = [this] { SetEditKind(0); };
     hooks.showProperties = [this] { OpenPropertiesFromMenu(); };

@@ -104,6 +104,7 @@ public:
     class BlockActions& Blocks() { return *mBlocks; }
     class CsvActions& Csv() { return *mCsv; }
     class HelpActions& Help() { return *mHelp; }
+    class EnvironmentActions& Environment() { return *mEnvironment; }
 
     // PropertyHost
     FrameIdSource& FrameIds() override { return mSession.Ids(); }
@@ -124,6 +125,10 @@ public:
 
     // CalendarHost
     const HolidayTable& HolidayDays() const override { return mHolidays; }
+    // The table the environment dialog edits, and its redraw of the date header and the
+    // calendar after a change.
+    HolidayTable& EditableHolidays() { return mHolidays; }
+    void HolidaysEdited();
     void MakeStartDate(const Date& date) override;
     void PrintGrid(const StringGrid& grid, const std::string& title) override;
     TfrmTimeTable_04& Calendar() { return *mCalendar; }
@@ -194,7 +199,8 @@ private:
     TfrmTimeTable_04* mCalendar = nullptr;
     std::unique_ptr<class BlockActions> mBlocks;
     std::unique_ptr<class CsvActions> mCsv;
-    class HelpActions* mHelp = nullptr;  // a child object
+    class HelpActions* mHelp = nullptr;  // child objects
+    class EnvironmentActions* mEnvironment = nullptr;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;

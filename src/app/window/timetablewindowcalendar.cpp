@@ -3,6 +3,7 @@
 #include "app/window/timetablewindow.h"
 #include "io/print/gridprintwindow.h"
 #include "view/geometry/viewlayout.h"
+#include "view/timetableview.h"
 
 namespace mv {
 
@@ -17,6 +18,11 @@ void TfrmTimeTable_01::MakeStartDate(const Date& date) {
 }
 
 void TfrmTimeTable_01::DesignLoaded() { mCalendar->DesignLoaded(); }
+
+void TfrmTimeTable_01::HolidaysEdited() {
+    mView->RedrawHeader(mDesignView.Layout(), CurrentPaintOptions());
+    mCalendar->ShowRange();
+}
 
 void TfrmTimeTable_01::PrintGrid(const StringGrid& grid, const std::string& title) {
     GridPrintRequest request;
