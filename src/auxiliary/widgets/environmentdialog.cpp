@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -258,11 +259,24 @@ QWidget* TfrmTimeEtc_01::BuildHolidayPage() {
     Grd_Holiday->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grd_Holiday->setSelectionMode(QAbstractItemView::SingleSelection);
     Grd_Holiday->setItemDelegate(new HolidayDelegate(Grd_Holiday, mHost.Holidays()));
-    const int width = 64, height = 24;  // the grid's default cell size
-    for (int column = 0; column < kHolidayGridColumns; ++column)
-        Grd_Holiday->setColumnWidth(column, column == 0 || column == kHolidayGridColumns - 1 ? 2 * width : width * 9 / 10);
-    for (int row = 0; row < 12; ++row) Grd_Holiday->setRowHeight(row, height * 9 / 10);
-    layout->addWidget(Grd_Holiday, 1);
+    // The whole year fits without scrolling, also on a 1280-pixel screen: cells as wide as
+    // the widest day number, labels as wide as the widest month.
+    const QFontMetrics metrics(Grd_Holiday->font());
+    const int day = metrics.horizontalAdvance(QStringLiteral("000")) + 4;
+    const int label = metrics.horizontalAdvance(QStringLiteral(" 12月 ")) + 8;
+    int total = 2 * Grd_Holiday->frameWidth();
+    for (int column = 0; column < kHolidayGridColumns; ++column) {
+        const int width = column == 0 || column == kHolidayGridColumns - 1 ? label : day;
+        Grd_Holiday->setColumnWidth(column, width);
+        total += width;
+    }
+    const int height = metrics.height() + 6;
+    for (int row = 0; row < 12; ++row) Grd_Holiday->setRowHeight(row, height);
+    Grd_Holiday->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grd_Holiday->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grd_Holiday->setFixedSize(total, 12 * height + 2 * Grd_Holiday->frameWidth());
+    layout->addWidget(Grd_Holiday);
+    layout->addStretch(1);
     // Only day cells are remembered; a double click on the remembered cell toggles it.
     connect(Grd_Holiday, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         const bool day = column >= 1 && column < kHolidayGridColumns - 1;
