@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -86,6 +87,11 @@ TFm_Browse::TFm_Browse(const BrowseSeams& seams, QWidget* parent) : QMainWindow(
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setReadOnly(true);
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The texts line up their columns with blanks: a fixed-pitch font with Japanese in it.
+    QFont fixed = RichEdit1->font();
+    fixed.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("MS Gothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    fixed.setStyleHint(QFont::Monospace);
+    RichEdit1->setFont(fixed);
     layout->addWidget(pnlHed);
     layout->addWidget(RichEdit1, 1);
     setCentralWidget(central);
