@@ -33,13 +33,15 @@ QStringList ApplicationFolders() {
 }
 
 // The desktop entry of the default application for plain text, as xdg-mime names it.
-std::optional<std::string> DefaultTextEntry() {
+std::optional<std::string> DefaultTextEntry(std::string& tried) {
+    tried = "xdg-mime query default text/plain";
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/plain")});
     if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
         return std::nullopt;
     const QString id = QString::fromUtf8(query.readAllStandardOutput()).trimmed().split(QLatin1Char(';')).value(0);
     if (id.isEmpty()) return std::nullopt;
+    tried = id.toStdString();
     for (const QString& folder : ApplicationFolders()) {
         // An id "kde-kate.desktop" may also stand for "kde/kate.desktop".
         for (const QString& name : {id, QString(id).replace(QLatin1Char('-'), QLatin1Char('/'))}) {
@@ -53,10 +55,12 @@ std::optional<std::string> DefaultTextEntry() {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> SystemTextEditor::CommandFor(const std::optional<std::string>& utf8File) {
+std::optional<std::vector<std::string>> SystemTextEditor::CommandFor(const std::optional<std::string>& utf8File,
+                                                                    std::string& tried) {
 #ifdef _WIN32
     // The program associated with ".txt", found through a text file that exists.
     const std::filesystem::path dummy = mFolder / "Dummy.txt";
+    tried = QString::fromStdWString(dummy.wstring()).toStdString();
     if (!std::filesystem::exists(dummy)) std::ofstream(dummy).close();
     wchar_t found[MAX_PATH] = {};
     const auto result = reinterpret_cast<INT_PTR>(FindExecutableW(dummy.wstring().c_str(), mFolder.wstring().c_str(), found));
@@ -65,12 +69,13 @@ std::optional<std::vector<std::string>> SystemTextEditor::CommandFor(const std::
     if (utf8File) command.push_back(*utf8File);
     return command;
 #else
-    const std::optional<std::string> entry = DefaultTextEntry();
+    const std::optional<std::string> entry = DefaultTextEntry(tried);
     if (!entry) return std::nullopt;
     const std::optional<std::string> exec = DesktopEntryExec(*entry);
     if (!exec) return std::nullopt;
     auto command = DesktopExecArguments(*exec, utf8File);
     if (!command) return std::nullopt;
+    tried = command->front();
     const QString program = QStandardPaths::findExecutable(Q(command->front()));
     if (program.isEmpty()) return std::nullopt;
     command->front() = program.toStdString();
@@ -78,13 +83,15 @@ std::optional<std::vector<std::string>> SystemTextEditor::CommandFor(const std::
 #endif
 }
 
-std::string SystemTextEditor::Program() {
-    const auto command = CommandFor(std::nullopt);
-    return command ? command->front() : std::string();
+EditorProgram SystemTextEditor::Program() {
+    std::string tried;
+    const auto command = CommandFor(std::nullopt, tried);
+    return command ? EditorProgram{command->front(), true} : EditorProgram{tried, false};
 }
 
 bool SystemTextEditor::Start(const std::optional<std::string>& utf8File) {
-    const auto command = CommandFor(utf8File);
+    std::string tried;
+    const auto command = CommandFor(utf8File, tried);
     if (!command) return false;
     QStringList arguments;
     for (std::size_t i = 1; i < command->size(); ++i) arguments << Q((*command)[i]);

@@ -11,11 +11,16 @@
 
 namespace mv {
 
+// The editor's program (UTF-8), or, when none was found, what was tried, for the message.
+struct EditorProgram {
+    std::string path;
+    bool found = false;
+};
+
 class TextEditor {
 public:
     virtual ~TextEditor() = default;
-    // The editor's program (UTF-8) for the messages; empty when none could be found.
-    virtual std::string Program() = 0;
+    virtual EditorProgram Program() = 0;
     // Starts the editor on the file, or with no file; false when it did not start.
     virtual bool Start(const std::optional<std::string>& utf8File) = 0;
 };
@@ -24,12 +29,13 @@ class SystemTextEditor : public TextEditor {
 public:
     // The editor starts in the program's folder.
     explicit SystemTextEditor(std::filesystem::path programFolder) : mFolder(std::move(programFolder)) {}
-    std::string Program() override;
+    EditorProgram Program() override;
     bool Start(const std::optional<std::string>& utf8File) override;
 
 private:
-    // The program and its arguments for the file; nothing when no editor is associated.
-    std::optional<std::vector<std::string>> CommandFor(const std::optional<std::string>& utf8File);
+    // The program and its arguments for the file; nothing when no editor is associated,
+    // with what was tried in `tried`.
+    std::optional<std::vector<std::string>> CommandFor(const std::optional<std::string>& utf8File, std::string& tried);
 
     std::filesystem::path mFolder;
 };

@@ -29,9 +29,9 @@ struct FakeShell : Shell {
 };
 
 struct FakeEditor : TextEditor {
-    std::string program = "/usr/bin/mousepad";
+    EditorProgram program{"/usr/bin/mousepad", true};
     std::vector<std::optional<std::string>> started;
-    std::string Program() override { return program; }
+    EditorProgram Program() override { return program; }
     bool Start(const std::optional<std::string>& file) override {
         started.push_back(file);
         return true;
@@ -136,9 +136,10 @@ private slots:
         QCOMPARE(f.editor.started.back(), std::nullopt);
         QTRY_COMPARE_WITH_TIMEOUT(f.clipboard.Text(), std::string("直接の説明"), 3000);
 
-        f.editor.program.clear();
+        f.editor.program = {"org.example.Missing.desktop", false};  // what was tried is named
         f.viewer->OpenInEditor();
         QVERIFY(f.dialogs.shown.back().text.starts_with("エディタを起動できません。"));
+        QVERIFY(f.dialogs.shown.back().text.ends_with("  ＞ org.example.Missing.desktop"));
         QCOMPARE(f.editor.started.size(), std::size_t(2));
     }
 };

@@ -224,8 +224,9 @@ void TFm_Browse::MakeHtml() {
 }
 
 void TFm_Browse::OpenInEditor() {
-    const std::string editor = mSeams.editor.Program();
-    if (editor.empty()) {
+    const EditorProgram program = mSeams.editor.Program();
+    const std::string& editor = program.path;
+    if (!program.found) {
         mSeams.dialogs.Information(kCaption, "エディタを起動できません。\r\n\r\n「動作環境の定義など」でエディタのパスを設定して下さい。"
                                              "\r\n\r\n  ＞ " + editor);
         return;
