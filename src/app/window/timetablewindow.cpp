@@ -25,6 +25,7 @@
 #include "app/window/csvactions.h"
 #include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
+#include "app/window/htmlactions.h"
 #include "app/window/picturepointer.h"
 #include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/framemenu.h"
@@ -142,6 +143,7 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     }
     mBlocks = std::make_unique<BlockActions>(*this, std::make_unique<QtClipboard>());
     mCsv = std::make_unique<CsvActions>(*this);
+    mHtml = std::make_unique<HtmlActions>(*this);
     mSession.SetCsvOpener(mCsv.get());
     FrameMenuHooks hooks;
     hooks.backToEditing = [this] { SetEditKind(0); };
@@ -227,8 +229,10 @@ void TfrmTimeTable_01::BuildMenus() {
     mPrintMenu->setObjectName(QStringLiteral("Mn_PrintMenu"));
     item(mPrintMenu, "Mn_Print", "1. 印刷を行う (&P)", false);
     item(mPrintMenu, "Mn_PrintSetting", "2. 印刷・HTMLの条件設定 (&C)", false);
-    item(mPrintMenu, "Mn_HtmlSave", "3. HTML 形式で保存する (&S)", false);
-    item(mPrintMenu, "Mn_HtmlExec", "4. HTML 形式で起動する (&E)", false);
+    connect(item(mPrintMenu, "Mn_HtmlSave", "3. HTML 形式で保存する (&S)"), &QAction::triggered, this,
+            [this] { mHtml->Mn_HtmlSaveClick(); });
+    connect(item(mPrintMenu, "Mn_HtmlExec", "4. HTML 形式で起動する (&E)"), &QAction::triggered, this,
+            [this] { mHtml->Mn_HtmlExecClick(); });
 
     QMenu* share = menuBar()->addMenu(QStringLiteral("Share(&S)"));
     share->setObjectName(QStringLiteral("Mn_Share"));

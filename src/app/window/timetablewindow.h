@@ -103,6 +103,7 @@ public:
     TfrmTimeEdit_01& Properties() { return *mProperties; }
     class BlockActions& Blocks() { return *mBlocks; }
     class CsvActions& Csv() { return *mCsv; }
+    class HtmlActions& Html() { return *mHtml; }
 
     // PropertyHost
     FrameIdSource& FrameIds() override { return mSession.Ids(); }
@@ -193,6 +194,7 @@ private:
     TfrmTimeTable_04* mCalendar = nullptr;
     std::unique_ptr<class BlockActions> mBlocks;
     std::unique_ptr<class CsvActions> mCsv;
+    std::unique_ptr<class HtmlActions> mHtml;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;
