@@ -13,18 +13,6 @@ namespace {
 constexpr const char* kPageName = "Marovelantis.html";
 constexpr const char* kHtmlFilter = "(*.html;*htm)|*.html;*htm|(*.*)|*.*";
 
-// Enables the window again even when the conversion throws.
-class BusyWindow {
-public:
-    explicit BusyWindow(TfrmTimeTable_01& window) : mWindow(window) { mWindow.SetBusy(true); }
-    ~BusyWindow() { mWindow.SetBusy(false); }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    TfrmTimeTable_01& mWindow;
-};
-
 }  // namespace
 
 void HtmlActions::Mn_HtmlSaveClick() {
@@ -44,7 +32,7 @@ void HtmlActions::Mn_HtmlSaveClick() {
 
 void HtmlActions::Mn_HtmlExecClick() {
     if (mWindow.IsBusy()) return;
-    BusyWindow busy(mWindow);
+    BusyScope busy(mWindow);
     ConvertToHtml(mWindow.Session().HostRef().ProgramFolder() / kPageName, true);
 }
 

@@ -49,18 +49,6 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 const char* const kHorizontalCaptions[] = {"横：100", "横：Fit"};
 const char* const kVerticalCaptions[] = {"縦：100", "縦：Fit", "縦：50", "縦：70"};
 
-// Runs a block with the window busy; it is enabled again even when the block throws.
-class BusyScope {
-public:
-    explicit BusyScope(SessionListener& window) : mWindow(window) { mWindow.SetBusy(true); }
-    ~BusyScope() { mWindow.SetBusy(false); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    SessionListener& mWindow;
-};
-
 }  // namespace
 
 TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& files,
