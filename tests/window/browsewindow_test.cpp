@@ -10,7 +10,7 @@
 #include "auxiliary/widgets/browsewindow.h"
 #include "model/codec.h"
 #include "platform/memoryclipboard.h"
-#include "platform/shell.h"
+#include "platform/shellopen.h"
 #include "platform/texteditor.h"
 #include "support/testhost.h"
 
@@ -19,10 +19,10 @@ using namespace mv::test;
 
 namespace {
 
-struct FakeShell : Shell {
+struct FakeShell : ShellOpen {
     std::vector<std::filesystem::path> opened;
     bool works = true;
-    bool OpenFile(const std::filesystem::path& file) override {
+    bool OpenDocument(const std::filesystem::path& file) override {
         opened.push_back(file);
         return works;
     }

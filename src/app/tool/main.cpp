@@ -46,7 +46,8 @@ const char* const kUsage =
     "       marovelantis-tool edit DESIGN OUT.MVF SCRIPT|-\n"
     "       marovelantis-tool edit --shared DESIGN SCRIPT|-\n"
     "       marovelantis-tool calendar DESIGN YYYY/MM\n"
-    "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
+    "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n"
+    "       marovelantis-tool html DESIGN OUT.html [--start YYYY/MM/DD] [--type N] [--settings FILE]\n";
 
 struct UsageError {
     std::string what;
@@ -189,7 +190,7 @@ private:
 };
 
 // Runs marovelantis-render, which lies beside this program, with the same arguments: only
-// drawing needs Qt, and loading it would slow every other command down.
+// laying out the view (measured with Qt's fonts) and drawing need Qt, and loading it would slow every other command down.
 int RunRenderProgram(int argc, char** argv) {
     std::error_code ec;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -212,7 +213,7 @@ int Run(int argc, char** argv) {
     const std::string command = argv[1];
     if (auto status = RunCsvCommand(argc, argv, kUsage)) return *status;
     if (auto status = RunEditCommand(argc, argv, kUsage)) return *status;
-    if (command == "render") return RunRenderProgram(argc, argv);
+    if (command == "render" || command == "html") return RunRenderProgram(argc, argv);
     // Left for the end of the process to reclaim, as main exits right after the command.
     Tool& tool = *new Tool;
     if (command == "info" || command == "frames") {

@@ -1,5 +1,6 @@
-// marovelantis-render: the render command of marovelantis-tool in a program of its own, so
-// that the tool's other commands start without loading Qt. The tool hands "render" here.
+// marovelantis-render: the render and html commands of marovelantis-tool in a program of
+// their own, so that the tool's other commands start without loading Qt. The tool hands
+// "render" and "html" here.
 
 #include <iostream>
 
@@ -7,7 +8,8 @@
 
 int main(int argc, char** argv) {
     static const char* const kUsage =
-        "usage: marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n";
+        "usage: marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n"
+        "       marovelantis-tool html DESIGN OUT.html [--start YYYY/MM/DD] [--type N] [--settings FILE]\n";
     if (auto status = mv::RunRenderCommand(argc, argv, kUsage)) return *status;
     std::cerr << kUsage;
     return 2;

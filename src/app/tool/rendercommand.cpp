@@ -9,12 +9,16 @@
 #include <vector>
 
 #include "app/tool/consoledialogs.h"
+#include "io/html/htmlpage.h"
+#include "io/html/htmlviewsource.h"
 #include "model/designfile.h"
 #include "model/identity.h"
+#include "model/settings.h"
 #include "model/textfile.h"
 #include "platform/systemhost.h"
 #include "view/fonts.h"
 #include "view/geometry/displaytype.h"
+#include "view/geometry/placement.h"
 #include "view/snapshot.h"
 
 namespace mv {
@@ -24,12 +28,13 @@ namespace {
 struct RenderArguments {
     std::string design, out;
     std::optional<Date> start;
-    int type = kDefaultDisplayType;
+    std::optional<int> type;
     int width = 1920, height = 1080;
+    std::string settings;  // html: the settings file to read
 };
 
-// The arguments, or nothing with the usage error in `error`.
-std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) {
+// The arguments of "render" or "html", or nothing with the usage error in `error`.
+std::optional<RenderArguments> Parse(int argc, char** argv, bool html, std::string& error) {
     RenderArguments args;
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
@@ -39,7 +44,9 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
             positional.push_back(arg);
             continue;
         }
-        if (arg != "--start" && arg != "--type" && arg != "--width" && arg != "--height") {
+        const bool known = arg == "--start" || arg == "--type" ||
+                           (html ? arg == "--settings" : arg == "--width" || arg == "--height");
+        if (!known) {
             error = "unknown option " + arg;
             return std::nullopt;
         }
@@ -50,7 +57,8 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
         options[arg] = argv[++i];
     }
     if (positional.size() != 2) {
-        error = "render takes a design file and an output PNG file";
+        error = html ? "html takes a design file and an output HTML file"
+                     : "render takes a design file and an output PNG file";
         return std::nullopt;
     }
     args.design = positional[0];
@@ -67,9 +75,12 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
         error = name + " needs a number from " + std::to_string(low) + " to " + std::to_string(high);
         return false;
     };
-    if (!number("--type", 0, kDisplayTypeCount - 1, args.type) || !number("--width", 200, 20000, args.width) ||
+    int type = kDefaultDisplayType;
+    if (!number("--type", 0, kDisplayTypeCount - 1, type) || !number("--width", 200, 20000, args.width) ||
         !number("--height", 200, 20000, args.height))
         return std::nullopt;
+    if (options.count("--type")) args.type = type;
+    if (auto it = options.find("--settings"); it != options.end()) args.settings = it->second;
     if (auto it = options.find("--start"); it != options.end()) {
         args.start = ParseDate(it->second);
         if (!args.start) {
@@ -80,7 +91,54 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
     return args;
 }
 
-int Render(const RenderArguments& args, char** argv) {
+// The view request of the arguments, from today when no start is given.
+SnapshotRequest RequestOf(const RenderArguments& args, Host& host) {
+    const ClockTime now = host.Now();
+    const Date today{now.year, now.month, now.day};
+    SnapshotRequest request;
+    request.start = args.start.value_or(today);
+    request.displayType = args.type.value_or(kDefaultDisplayType);
+    request.sizes.windowWidth = args.width;
+    request.sizes.screenWidth = args.width;
+    request.sizes.screenHeight = args.height;
+    request.today = today;
+    return request;
+}
+
+// The page of the view as the design window's "3. HTML 形式で保存する" writes it: the view
+// state and the page settings from the settings file (its defaults without one).
+int Html(const RenderArguments& args, Host& host, DesignDocument& design) {
+    EnvSettings settings = DefaultSettings(Date{host.Now().year, host.Now().month, host.Now().day});
+    if (!args.settings.empty() && !LoadSettings(args.settings, host, settings)) {
+        std::cerr << "marovelantis-tool: cannot read " << args.settings << '\n';
+        return 1;
+    }
+    SnapshotRequest request = RequestOf(args, host);
+    if (!args.type && settings.Edit_Type >= 0) request.displayType = settings.Edit_Type;
+    request.timeDisplay = settings.GV_TimeDisp;
+    request.dateDisplay = settings.GV_DateDisp;
+    request.editKind = settings.GV_EditKind;
+    request.framePlacement = kAutomaticPlacement;
+    request.holidays = settings.Holidays();
+    ViewSnapshot snapshot(design.Store(), design.BaseYear());
+    snapshot.Build(request);
+
+    HtmlViewState state;
+    state.timeDisplay = request.timeDisplay;
+    state.dateDisplay = request.dateDisplay;
+    state.editKind = request.editKind;
+    state.title = design.Title();
+    state.creationText = HtmlCreationText(host.Now());
+    const std::string page =
+        BuildHtmlPage(HtmlSourceFromView(snapshot.Layout(), snapshot.Days(), state, settings, request.holidays));
+    if (!WriteHtmlPage(args.out, page, host)) {
+        std::cerr << "marovelantis-tool: cannot write " << args.out << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int Render(const RenderArguments& args, char** argv, bool html) {
     // No display is needed: the offscreen platform draws into memory.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
@@ -92,17 +150,9 @@ int Render(const RenderArguments& args, char** argv) {
     FrameIdSource ids(host);
     DesignDocument design(host, dialogs, ids);
     if (!design.CheckDesignFile(args.design) || !design.ReadDesignFile(args.design, false)) return 1;
+    if (html) return Html(args, host, design);
 
-    const ClockTime now = host.Now();
-    const Date today{now.year, now.month, now.day};
-    SnapshotRequest request;
-    request.start = args.start.value_or(today);
-    request.displayType = args.type;
-    request.sizes.windowWidth = args.width;
-    request.sizes.screenWidth = args.width;
-    request.sizes.screenHeight = args.height;
-    request.today = today;
-
+    const SnapshotRequest request = RequestOf(args, host);
     ViewSnapshot snapshot(design.Store(), design.BaseYear());
     snapshot.Build(request);
     QImage image = snapshot.Image();
@@ -132,14 +182,16 @@ int Render(const RenderArguments& args, char** argv) {
 }  // namespace
 
 std::optional<int> RunRenderCommand(int argc, char** argv, const char* usage) {
-    if (argc < 2 || std::string(argv[1]) != "render") return std::nullopt;
+    if (argc < 2) return std::nullopt;
+    const std::string verb = argv[1];
+    if (verb != "render" && verb != "html") return std::nullopt;
     std::string error;
-    auto args = Parse(argc, argv, error);
+    auto args = Parse(argc, argv, verb == "html", error);
     if (!args) {
         std::cerr << "marovelantis-tool: " << error << '\n' << usage;
         return 2;
     }
-    return Render(*args, argv);
+    return Render(*args, argv, verb == "html");
 }
 
 }  // namespace mv

@@ -42,6 +42,18 @@ public:
     virtual bool IsBusy() const = 0;
 };
 
+// Runs a block with the window busy; it is enabled again even when the block throws.
+class BusyScope {
+public:
+    explicit BusyScope(SessionListener& window) : mWindow(window) { mWindow.SetBusy(true); }
+    ~BusyScope() { mWindow.SetBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    SessionListener& mWindow;
+};
+
 // Hands CSV files to the import; the CSV windows plug in here. Returns whether it imported
 // and, when it did, the hour row to show.
 class CsvOpener {

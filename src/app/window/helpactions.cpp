@@ -7,7 +7,7 @@
 #include "auxiliary/widgets/browsewindow.h"
 #include "model/codec.h"
 #include "model/textfile.h"
-#include "platform/shell.h"
+#include "platform/shellopen.h"
 #include "platform/texteditor.h"
 
 namespace mv {
@@ -59,9 +59,9 @@ const std::vector<std::string>& AboutLines() {
 
 }  // namespace
 
-HelpActions::HelpActions(TfrmTimeTable_01& window, QMenu& help, std::unique_ptr<Shell> shell,
+HelpActions::HelpActions(TfrmTimeTable_01& window, QMenu& help, std::unique_ptr<ShellOpen> shell,
                          std::unique_ptr<TextEditor> editor)
-    : QObject(&window), mWindow(window), mShell(shell ? std::move(shell) : std::make_unique<QtShell>()) {
+    : QObject(&window), mWindow(window), mShell(shell ? std::move(shell) : std::make_unique<QtShellOpen>()) {
     DesignSession& session = window.Session();
     mEditor = editor ? std::move(editor) : std::make_unique<SystemTextEditor>(session.HostRef().ProgramFolder());
     const BrowseSeams seams{session.DialogsRef(), session.Files(),           *mShell,

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-#include "platform/shell.h"
+#include "platform/qtshellopen.h"
 #include "platform/texteditor.h"
 
 class QAction;
@@ -21,7 +21,7 @@ public:
     // Wires the items of `help` (objectNames Mn_Help_*); the editor and shell are the
     // system's unless given.
     // A child of the window, which owns it.
-    HelpActions(TfrmTimeTable_01& window, QMenu& help, std::unique_ptr<Shell> shell = {},
+    HelpActions(TfrmTimeTable_01& window, QMenu& help, std::unique_ptr<ShellOpen> shell = {},
                 std::unique_ptr<TextEditor> editor = {});
     ~HelpActions() override;
     TFm_Browse& Viewer() { return *mViewer; }
@@ -32,7 +32,7 @@ private:
     void ShowAbout(QAction* item);
 
     TfrmTimeTable_01& mWindow;
-    std::unique_ptr<Shell> mShell;
+    std::unique_ptr<ShellOpen> mShell;
     std::unique_ptr<TextEditor> mEditor;
     TFm_Browse* mViewer = nullptr;  // a child window of the design window
 };

@@ -27,6 +27,7 @@
 #include "app/window/helpactions.h"
 #include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
+#include "app/window/htmlactions.h"
 #include "app/window/picturepointer.h"
 #include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/framemenu.h"
@@ -49,18 +50,6 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 const char* const kHorizontalCaptions[] = {"横：100", "横：Fit"};
 const char* const kVerticalCaptions[] = {"縦：100", "縦：Fit", "縦：50", "縦：70"};
-
-// Runs a block with the window busy; it is enabled again even when the block throws.
-class BusyScope {
-public:
-    explicit BusyScope(SessionListener& window) : mWindow(window) { mWindow.SetBusy(true); }
-    ~BusyScope() { mWindow.SetBusy(false); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    SessionListener& mWindow;
-};
 
 }  // namespace
 
@@ -144,6 +133,7 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     }
     mBlocks = std::make_unique<BlockActions>(*this, std::make_unique<QtClipboard>());
     mCsv = std::make_unique<CsvActions>(*this);
+    mHtml = std::make_unique<HtmlActions>(*this);
     mSession.SetCsvOpener(mCsv.get());
     mHelp = new HelpActions(*this, *menuBar()->findChild<QMenu*>(QStringLiteral("Mn_Help")));
     mEnvironment = new EnvironmentActions(*this);
@@ -231,8 +221,10 @@ void TfrmTimeTable_01::BuildMenus() {
     mPrintMenu->setObjectName(QStringLiteral("Mn_PrintMenu"));
     item(mPrintMenu, "Mn_Print", "1. 印刷を行う (&P)", false);
     item(mPrintMenu, "Mn_PrintSetting", "2. 印刷・HTMLの条件設定 (&C)", false);
-    item(mPrintMenu, "Mn_HtmlSave", "3. HTML 形式で保存する (&S)", false);
-    item(mPrintMenu, "Mn_HtmlExec", "4. HTML 形式で起動する (&E)", false);
+    connect(item(mPrintMenu, "Mn_HtmlSave", "3. HTML 形式で保存する (&S)"), &QAction::triggered, this,
+            [this] { mHtml->Mn_HtmlSaveClick(); });
+    connect(item(mPrintMenu, "Mn_HtmlExec", "4. HTML 形式で起動する (&E)"), &QAction::triggered, this,
+            [this] { mHtml->Mn_HtmlExecClick(); });
 
     QMenu* share = menuBar()->addMenu(QStringLiteral("Share(&S)"));
     share->setObjectName(QStringLiteral("Mn_Share"));

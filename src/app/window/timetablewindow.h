@@ -105,6 +105,7 @@ public:
     class CsvActions& Csv() { return *mCsv; }
     class HelpActions& Help() { return *mHelp; }
     class EnvironmentActions& Environment() { return *mEnvironment; }
+    class HtmlActions& Html() { return *mHtml; }
 
     // PropertyHost
     FrameIdSource& FrameIds() override { return mSession.Ids(); }
@@ -201,6 +202,7 @@ private:
     std::unique_ptr<class CsvActions> mCsv;
     class HelpActions* mHelp = nullptr;  // child objects
     class EnvironmentActions* mEnvironment = nullptr;
+    std::unique_ptr<class HtmlActions> mHtml;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;

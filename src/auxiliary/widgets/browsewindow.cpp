@@ -21,7 +21,7 @@
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/host.h"
-#include "platform/shell.h"
+#include "platform/shellopen.h"
 #include "platform/texteditor.h"
 
 namespace mv {
@@ -218,7 +218,7 @@ void TFm_Browse::MakeHtml() {
     });
     if (!written)
         mSeams.dialogs.Error(kCaption, "出力ファイルの作成に失敗しました。\r\n\r\n     File = " + PathUtf8(path));
-    else if (!mSeams.shell.OpenFile(path))
+    else if (!mSeams.shell.OpenDocument(path))
         mSeams.dialogs.Information(kCaption, "ブラウザの起動を失敗しました。");
     RichEdit1->show();
 }

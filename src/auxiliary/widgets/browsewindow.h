@@ -24,13 +24,13 @@ class Clipboard;
 class Dialogs;
 class FileChooser;
 class Host;
-class Shell;
+class ShellOpen;
 class TextEditor;
 
 struct BrowseSeams {
     Dialogs& dialogs;
     FileChooser& files;     // the grid print window's file dialogs
-    Shell& shell;           // the browser for the HTML document
+    ShellOpen& shell;           // the browser for the HTML document
     TextEditor& editor;
     Clipboard& clipboard;   // a text shown directly goes to the editor through it
     Host& host;             // the program's folder, safe writing
