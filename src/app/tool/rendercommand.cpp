@@ -3,14 +3,19 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/tool/consoledialogs.h"
+#include "io/print/timepagepainter.h"
+#include "io/print/timepdf.h"
+#include "model/codec.h"
 #include "model/designfile.h"
 #include "model/identity.h"
+#include "model/settings.h"
 #include "model/textfile.h"
 #include "platform/systemhost.h"
 #include "view/fonts.h"
@@ -22,15 +27,21 @@ namespace mv {
 namespace {
 
 struct RenderArguments {
+    bool pdf = false;  // the "pdf" command: the printed pages instead of the view's picture
     std::string design, out;
     std::optional<Date> start;
     int type = kDefaultDisplayType;
     int width = 1920, height = 1080;
+    std::optional<int> paper;  // paper code
+    bool landscape = false;
+    std::string settings;
 };
+
 
 // The arguments, or nothing with the usage error in `error`.
 std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) {
     RenderArguments args;
+    args.pdf = std::string(argv[1]) == "pdf";
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
     for (int i = 2; i < argc; ++i) {
@@ -39,7 +50,13 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
             positional.push_back(arg);
             continue;
         }
-        if (arg != "--start" && arg != "--type" && arg != "--width" && arg != "--height") {
+        if (args.pdf && arg == "--landscape") {
+            args.landscape = true;
+            continue;
+        }
+        const bool known = arg == "--start" || arg == "--type" || arg == "--width" || arg == "--height" ||
+                           (args.pdf && (arg == "--paper" || arg == "--settings"));
+        if (!known) {
             error = "unknown option " + arg;
             return std::nullopt;
         }
@@ -50,7 +67,8 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
         options[arg] = argv[++i];
     }
     if (positional.size() != 2) {
-        error = "render takes a design file and an output PNG file";
+        error = args.pdf ? "pdf takes a design file and an output PDF file"
+                         : "render takes a design file and an output PNG file";
         return std::nullopt;
     }
     args.design = positional[0];
@@ -70,6 +88,14 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
     if (!number("--type", 0, kDisplayTypeCount - 1, args.type) || !number("--width", 200, 20000, args.width) ||
         !number("--height", 200, 20000, args.height))
         return std::nullopt;
+    if (auto it = options.find("--paper"); it != options.end()) {
+        args.paper = PaperCodeByName(it->second);
+        if (!SupportedPaper(*args.paper)) {
+            error = "--paper needs A3, A4, A5, B4 or B5, not " + it->second;
+            return std::nullopt;
+        }
+    }
+    if (auto it = options.find("--settings"); it != options.end()) args.settings = it->second;
     if (auto it = options.find("--start"); it != options.end()) {
         args.start = ParseDate(it->second);
         if (!args.start) {
@@ -78,6 +104,44 @@ std::optional<RenderArguments> Parse(int argc, char** argv, std::string& error) 
         }
     }
     return args;
+}
+
+// The pages the print window would print with the settings' choices, as a PDF file.
+int WritePdf(const RenderArguments& args, DesignDocument& design, SnapshotRequest request, SystemHost& host) {
+    const ClockTime now = host.Now();
+    EnvSettings settings = DefaultSettings(request.today);
+    std::error_code ec;
+    // A named file that is missing would quietly give the defaults: here it is a mistake.
+    if (!args.settings.empty() &&
+        (!std::filesystem::is_regular_file(args.settings, ec) || !LoadSettings(args.settings, host, settings))) {
+        std::cerr << "marovelantis-tool: cannot read the settings file " << args.settings << '\n';
+        return 1;
+    }
+    request.scale = {settings.GV_DRate, settings.GV_TRate, settings.GV_DateW, settings.GV_TimeH};
+    request.timeDisplay = settings.GV_TimeDisp;
+    request.dateDisplay = settings.GV_DateDisp;
+    request.editKind = settings.GV_EditKind;
+    request.framePlacement = settings.Cmb_WakuLoc;
+    request.titlePlacement = settings.Cmb_TitleLoc;
+    request.holidays = settings.Holidays();
+    request.defaultFill = settings.DefaultWakuBC;
+    request.today = {};  // paper has no today
+    request.forOutput = true;
+    ViewSnapshot snapshot(design.Store(), design.BaseYear());
+    snapshot.Build(request);
+
+    TimePrintChoices choices = TimePrintChoicesFrom(settings);
+    if (args.paper) choices.paper = *args.paper;
+    if (args.landscape) choices.orientation = kLandscape;
+    const TimePrintHeader header{design.Title(), snapshot.Layout().Columns().front().date.year,
+                                 PrintedAtText(now.year, now.month, now.day, now.hour, now.minute, now.second)};
+    TimePagePainter pages(snapshot.Layout(), snapshot.Days(), snapshot.Options(), choices, header);
+    const QPageLayout paper = TimePrintPageLayout(choices.paper, choices.orientation);
+    if (!WriteTimetablePdf(pages, paper, 0, kMaxPrintPages, args.out, ToUtf8(design.Title()), host)) {
+        std::cerr << "marovelantis-tool: cannot write " << args.out << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 int Render(const RenderArguments& args, char** argv) {
@@ -102,6 +166,7 @@ int Render(const RenderArguments& args, char** argv) {
     request.sizes.screenWidth = args.width;
     request.sizes.screenHeight = args.height;
     request.today = today;
+    if (args.pdf) return WritePdf(args, design, request, host);
 
     ViewSnapshot snapshot(design.Store(), design.BaseYear());
     snapshot.Build(request);
@@ -132,7 +197,7 @@ int Render(const RenderArguments& args, char** argv) {
 }  // namespace
 
 std::optional<int> RunRenderCommand(int argc, char** argv, const char* usage) {
-    if (argc < 2 || std::string(argv[1]) != "render") return std::nullopt;
+    if (argc < 2 || (std::string(argv[1]) != "render" && std::string(argv[1]) != "pdf")) return std::nullopt;
     std::string error;
     auto args = Parse(argc, argv, error);
     if (!args) {
