@@ -90,12 +90,17 @@ QComboBox* TfrmTimePrint_01::AddCombo(const char* name, const QStringList& items
 void TfrmTimePrint_01::BuildControls() {
     mTop = new QWidget(this);
     mTop->setObjectName(QStringLiteral("pnlTop"));
-    auto* top = new QHBoxLayout(mTop);
-    top->setContentsMargins(0, 0, 0, 0);
-    auto group = [&](const QString& caption, const char* name) {
+    // Two rows, so that the panel fits a window 1280 pixels wide: the groups, then the options.
+    auto* rows = new QVBoxLayout(mTop);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    auto* second = new QHBoxLayout;
+    rows->addLayout(top);
+    rows->addLayout(second);
+    auto group = [&](const QString& caption, const char* name, QHBoxLayout* row = nullptr) {
         auto* box = new QGroupBox(caption, mTop);
         box->setObjectName(QString::fromUtf8(name));
-        top->addWidget(box);
+        (row ? row : top)->addWidget(box);
         return new QGridLayout(box);
     };
     auto button = [&](const QString& text, const char* name, auto action) {
@@ -164,7 +169,7 @@ void TfrmTimePrint_01::BuildControls() {
     printer->addWidget(mPrtSet, 1, 1);
     printer->addWidget(button(QStringLiteral("PDF に保存"), "btnPdf", [this] { SavePdfClick(); }), 1, 2);
 
-    QGridLayout* options = group(QStringLiteral("その他の印刷条件"), "pnlOption");
+    QGridLayout* options = group(QStringLiteral("その他の印刷条件"), "pnlOption", second);
     const QStringList pagesItems{QStringLiteral(" 1. 先頭ページにのみ印刷"), QStringLiteral(" 2. 全ページに印刷")};
     mPrintHedder = AddCombo("Cmb_PrintHedder", pagesItems, mChoices.headerOnAllPages);
     mPrintDate = AddCombo("Cmb_PrintDate", pagesItems, mChoices.dateRowsOnAllPages);
@@ -172,11 +177,12 @@ void TfrmTimePrint_01::BuildControls() {
                             {QStringLiteral(" 1. 枠内容を継続して印刷"), QStringLiteral(" 2. 枠内容の先頭から印刷")}, 0);
     options->addWidget(label(QStringLiteral("タイトル")), 0, 0);
     options->addWidget(mPrintHedder, 0, 1);
-    options->addWidget(label(QStringLiteral("日付・曜日欄")), 1, 0);
-    options->addWidget(mPrintDate, 1, 1);
-    options->addWidget(label(QStringLiteral("ページ境界枠")), 2, 0);
-    options->addWidget(mPageKyoukai, 2, 1);
+    options->addWidget(label(QStringLiteral("日付・曜日欄")), 0, 2);
+    options->addWidget(mPrintDate, 0, 3);
+    options->addWidget(label(QStringLiteral("ページ境界枠")), 0, 4);
+    options->addWidget(mPageKyoukai, 0, 5);
     top->addStretch();
+    second->addStretch();
 
     mPreview = new TimePreviewPane(this);
     mPreview->onTurnPage = [this](int direction) { TurnPage(direction); };
@@ -362,20 +368,29 @@ void TfrmTimePrint_01::PrinterSetupClick() {
 }
 
 bool TfrmTimePrint_01::PrintPages(int first, int last) {
-    if (!HasPrinter()) return WritePdf(first, last);
     TimePagePainter pages(*mRequest.layout, *mRequest.days, mRequest.options, mChoices, mHeader);
     QPrinter printer(QPrinterInfo::printerInfo(mPrinterName), QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setPageLayout(PaperLayout());
     printer.setDocName(Utf(ToUtf8(mRequest.title)));
     ComposeForDevice(pages, printer);
-    const bool printed = DrawPages(printer, pages, first, last, [&](int page) {
+    return DrawPages(printer, pages, first, last, [&](int page) {
         mPrinting->setText(Utf(std::string(kPrinting) + ".  " + PageCaption(page + 1, pages.PageCount())));
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
-    if (!printed) mDialogs.Error(kProgramName, "印刷できませんでした。");
-    mProduced = mProduced || printed;
-    return printed;
+}
+
+std::optional<std::string> TfrmTimePrint_01::ChoosePdfPath() {
+    return mFiles.ChooseSave({"PDF 保存", "(*.pdf)|*.pdf|(*.*)|*.*", ""});
+}
+
+bool TfrmTimePrint_01::WritePdf(const std::string& path, int first, int last) {
+    TimePagePainter pages(*mRequest.layout, *mRequest.days, mRequest.options, mChoices, mHeader);
+    if (!WriteTimetablePdf(pages, PaperLayout(), first, last, path, ToUtf8(mRequest.title), mHost)) {
+        mDialogs.Error(kProgramName, "ファイルの書き込みに失敗しました。\r\r     PATH = " + path + "\r\r");
+        return false;
+    }
+    return true;
 }
 
 void TfrmTimePrint_01::PrintClick() {
@@ -392,34 +407,33 @@ void TfrmTimePrint_01::PrintClick() {
                                  PrinterText().toStdString() + "\r\rよろしいですか？\r";
     if (mDialogs.Show(MessageKind::Question, kProgramName, question, Buttons::OkCancel, Answer::Ok) != Answer::Ok)
         return;
-    // The preview hides behind the progress text; page selection and scale come back after.
+    // Without a printer the pages go into a PDF file, chosen before anything starts.
+    std::optional<std::string> pdf;
+    if (!HasPrinter() && !(pdf = ChoosePdfPath())) return;
+    // The preview hides behind the progress text and comes back with its page, also when
+    // printing fails midway.
     mPreview->hide();
     mPrinting->setText(Utf(kPrinting));
     mPrinting->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PrintPages(first, last);
+    bool done = false;
+    try {
+        done = pdf ? WritePdf(*pdf, first, last) : PrintPages(first, last);
+        if (!done && !pdf) mDialogs.Error(kProgramName, "印刷できませんでした。");
+    } catch (const std::exception&) {
+        mDialogs.Error(kProgramName, "印刷できませんでした。");
+    }
     QApplication::restoreOverrideCursor();
     mPrinting->hide();
     mPreview->show();
     DrawPage(first);
+    mProduced = mProduced || done;
 }
 
 void TfrmTimePrint_01::SavePdfClick() {
     if (!mPages) return;
     auto [first, last] = PrintRange(mPageMin->currentIndex(), mPageMax->currentIndex());
-    WritePdf(first, last);
-}
-
-bool TfrmTimePrint_01::WritePdf(int first, int last) {
-    std::optional<std::string> path = mFiles.ChooseSave({"PDF 保存", "(*.pdf)|*.pdf|(*.*)|*.*", ""});
-    if (!path) return false;
-    TimePagePainter pages(*mRequest.layout, *mRequest.days, mRequest.options, mChoices, mHeader);
-    if (!WriteTimetablePdf(pages, PaperLayout(), first, last, *path, ToUtf8(mRequest.title), mHost)) {
-        mDialogs.Error(kProgramName, "ファイルの書き込みに失敗しました。\r\r     PATH = " + *path + "\r\r");
-        return false;
-    }
-    mProduced = true;
-    return true;
+    if (std::optional<std::string> path = ChoosePdfPath(); path && WritePdf(*path, first, last)) mProduced = true;
 }
 
 bool RunTimePrint(QWidget* parent, const TimePrintRequest& request, EnvSettings& settings, Host& host,

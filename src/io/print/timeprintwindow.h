@@ -73,9 +73,10 @@ private:
     void FillPageLists();
     void UpdatePrinterText();
     QPageLayout PaperLayout() const;
-    // Pages first..last on the printer, or into a chosen PDF file without one.
+    // Pages first..last on the printer as one document, or into a PDF file.
     bool PrintPages(int first, int last);
-    bool WritePdf(int first, int last);
+    std::optional<std::string> ChoosePdfPath();
+    bool WritePdf(const std::string& path, int first, int last);
     QString PrinterText() const;
 
     TimePrintRequest mRequest;
