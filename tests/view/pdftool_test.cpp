@@ -10,18 +10,13 @@
 #include <regex>
 #include <string>
 
-#include "support/testhost.h"
+#include "support/weekview.h"
 
 namespace mv {
 namespace {
 
-int RunTool(const std::string& arguments) {
-    const std::string command = std::string(MV_TOOL_PATH) + " " + arguments + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-const std::string kWeek = std::string(MV_TEST_DATA_DIR) + "/week.MVF";
+using test::RunTool;
+const std::string& kWeek = test::kWeekDesign;
 
 struct PdfPages {
     int count = 0;

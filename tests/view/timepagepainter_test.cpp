@@ -7,29 +7,15 @@
 #include <QPainter>
 
 #include "io/print/timepagepainter.h"
-#include "model/designfile.h"
-#include "model/identity.h"
-#include "support/testhost.h"
-#include "view/snapshot.h"
+#include "support/weekview.h"
 
 namespace mv {
 namespace {
 
-const std::string kWeek = std::string(MV_TEST_DATA_DIR) + "/week.MVF";
-
 TEST(TimePagePainter, ShadesTheFixedAreasOfTheFirstPrintedRowByColourMode) {
-    test::FakeHost host;
-    test::FakeDialogs dialogs;
-    FrameIdSource ids(host);
-    DesignDocument design(host, dialogs, ids);
-    ASSERT_TRUE(design.ReadDesignFile(kWeek, false));
-    SnapshotRequest request;
-    request.start = {2003, 6, 30};
-    request.sizes.windowWidth = request.sizes.screenWidth = 1280;
-    request.sizes.screenHeight = 800;
-    request.forOutput = true;
-    ViewSnapshot snapshot(design.Store(), design.BaseYear());
-    snapshot.Build(request);
+    test::WeekView week([](SnapshotRequest& request) { request.forOutput = true; });
+    ASSERT_TRUE(week.loaded);
+    ViewSnapshot& snapshot = *week.snapshot;
 
     struct Case {
         int color;

@@ -16,10 +16,7 @@
 #include "io/print/timepreviewpane.h"
 #include "io/print/timeprintwindow.h"
 #include "model/codec.h"
-#include "model/designfile.h"
-#include "model/identity.h"
-#include "support/testhost.h"
-#include "view/snapshot.h"
+#include "support/weekview.h"
 
 using namespace mv;
 using namespace mv::test;
@@ -35,25 +32,12 @@ int PdfPageCount(const std::filesystem::path& path) {
 
 // The week of week.MVF laid out for output, as the design window hands it over.
 struct Fixture {
-    FakeHost host;
-    FakeDialogs dialogs;
+    WeekView week{[](SnapshotRequest& request) { request.forOutput = true; }};
+    FakeHost& host = week.host;
+    FakeDialogs& dialogs = week.dialogs;
     FakeFileChooser files;
-    FrameIdSource ids{host};
-    DesignDocument design{host, dialogs, ids};
-    std::unique_ptr<ViewSnapshot> snapshot;
-    TimePrintRequest request;
-
-    Fixture() {
-        design.ReadDesignFile(std::string(MV_TEST_DATA_DIR) + "/week.MVF", false);
-        SnapshotRequest view;
-        view.start = {2003, 6, 30};
-        view.sizes.windowWidth = view.sizes.screenWidth = 1280;
-        view.sizes.screenHeight = 800;
-        view.forOutput = true;
-        snapshot = std::make_unique<ViewSnapshot>(design.Store(), design.BaseYear());
-        snapshot->Build(view);
-        request = {&snapshot->Layout(), &snapshot->Days(), snapshot->Options(), Sjis("週間番組表")};
-    }
+    TimePrintRequest request{&week.snapshot->Layout(), &week.snapshot->Days(), week.snapshot->Options(),
+                             Sjis("週間番組表")};
 };
 
 template <typename T>

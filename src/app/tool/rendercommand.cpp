@@ -117,16 +117,11 @@ int WritePdf(const RenderArguments& args, DesignDocument& design, SnapshotReques
         std::cerr << "marovelantis-tool: cannot read the settings file " << args.settings << '\n';
         return 1;
     }
+    SetOutputLayout(request, settings);
     request.scale = {settings.GV_DRate, settings.GV_TRate, settings.GV_DateW, settings.GV_TimeH};
     request.timeDisplay = settings.GV_TimeDisp;
     request.dateDisplay = settings.GV_DateDisp;
     request.editKind = settings.GV_EditKind;
-    request.framePlacement = settings.Cmb_WakuLoc;
-    request.titlePlacement = settings.Cmb_TitleLoc;
-    request.holidays = settings.Holidays();
-    request.defaultFill = settings.DefaultWakuBC;
-    request.today = {};  // paper has no today
-    request.forOutput = true;
     ViewSnapshot snapshot(design.Store(), design.BaseYear());
     snapshot.Build(request);
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/window/designsession.h"
+#include "io/print/timepagepainter.h"
 #include "io/print/timeprintwindow.h"
 #include "platform/dialogs.h"
 #include "view/snapshot.h"
@@ -14,8 +15,8 @@ bool PrintTimetable(QWidget* parent, DesignSession& session, const WindowSizes& 
     // Edits of the shown dates reach the stored lines the output layout is built from.
     session.CommitView();
     const ViewState& view = session.View();
-    const EnvSettings& settings = session.Settings();
     SnapshotRequest request;
+    SetOutputLayout(request, session.Settings());
     request.start = view.start;
     request.displayType = view.displayType;
     request.sizes = sizes;
@@ -23,11 +24,6 @@ bool PrintTimetable(QWidget* parent, DesignSession& session, const WindowSizes& 
     request.timeDisplay = view.timeDisplay;
     request.dateDisplay = view.dateDisplay;
     request.editKind = view.editKind;
-    request.framePlacement = settings.Cmb_WakuLoc;
-    request.titlePlacement = settings.Cmb_TitleLoc;
-    request.holidays = settings.Holidays();
-    request.defaultFill = settings.DefaultWakuBC;
-    request.forOutput = true;
     ViewSnapshot snapshot(session.Design().Store(), session.Design().BaseYear());
     snapshot.Build(request);
 

@@ -84,6 +84,15 @@ void StoreTimePrintChoices(const TimePrintChoices& c, EnvSettings& s) {
     s.Plot_DrvName = c.printerName;
 }
 
+void SetOutputLayout(SnapshotRequest& request, const EnvSettings& settings) {
+    request.framePlacement = settings.Cmb_WakuLoc;
+    request.titlePlacement = settings.Cmb_TitleLoc;
+    request.holidays = settings.Holidays();
+    request.defaultFill = settings.DefaultWakuBC;
+    request.today = {};  // paper has no today
+    request.forOutput = true;
+}
+
 PrintColours ShadingFor(const TimePrintChoices& c) {
     PrintColours colours;
     colours.fixedText = c.fixedTextColour;
@@ -164,6 +173,7 @@ void TimePagePainter::DrawPage(QPainter& painter, int pageIndex) {
     } else {
         if (pageIndex == 0 || mChoices.dateRowsOnAllPages != 0) DrawHeading(painter, page.headerHeight);
         DrawRows(painter, page);
+        DrawContinuedFrames(painter, page);
         if (last && !mTable.truncated) DrawHeading(painter, page.BodyTop(heading) + page.bottom - page.top);
     }
     painter.restore();
@@ -214,6 +224,23 @@ void TimePagePainter::DrawRows(QPainter& painter, const PrintPage& page) {
     Part(painter, time, 0, gridWidth, gridHeight, [&] { renderer.PaintGrid(painter); });
     Part(painter, time + gridWidth, 0, time, gridHeight, [&] { renderer.PaintTimeColumn(painter); });
     painter.restore();
+}
+
+void TimePagePainter::DrawContinuedFrames(QPainter& painter, const PrintPage& page) {
+    // A frame cut by the page's top edge shows its title again in the band above the rows,
+    // so the page says what continues there.
+    if (page.band <= 0) return;
+    const int time = mLayout.Metrics().timeColumnWidth;
+    const int top = page.BodyTop(mLayout.HeaderHeight()) - page.band;
+    Canvas canvas(painter, SharedFontCache());
+    for (const DayBoxes& day : mDays)
+        for (const FrameBox& box : day) {
+            if (!box.valid || !box.frame || box.rect.top >= page.top || box.rect.bottom <= page.top) continue;
+            const PixelRect r{time + box.rect.left, top, time + box.rect.right, top + page.band};
+            canvas.Fill(r, ColourOr(mOptions.print.frameFill, box.frame->WakuBC));
+            canvas.Border(r, 0, 1);
+            canvas.Text(r, box.frame->Title, ColourOr(mOptions.print.frameText, 0), TextHeight(), TextAlign::Centre);
+        }
 }
 
 bool DrawPages(QPagedPaintDevice& device, TimePagePainter& pages, int first, int last,

@@ -12,6 +12,7 @@
 #include "io/print/timepages.h"
 #include "model/settings.h"
 #include "view/renderer.h"
+#include "view/snapshot.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -38,6 +39,9 @@ TimePrintChoices TimePrintChoicesFrom(const EnvSettings& settings);
 // Copies the window's choices back into the Plot_… settings (the print conditions belong to
 // the settings window and are left alone).
 void StoreTimePrintChoices(const TimePrintChoices& choices, EnvSettings& settings);
+// The view laid out for output from the settings: the frame and title placement, holidays,
+// the default frame fill, no today mark; the caller sets the dates, type and scales.
+void SetOutputLayout(SnapshotRequest& request, const EnvSettings& settings);
 // The renderer's colours for a colour mode and its densities.
 PrintColours ShadingFor(const TimePrintChoices& choices);
 
@@ -68,6 +72,7 @@ private:
     void DrawHeader(QPainter& painter, int page, int height);
     void DrawHeading(QPainter& painter, int y);
     void DrawRows(QPainter& painter, const PrintPage& page);
+    void DrawContinuedFrames(QPainter& painter, const PrintPage& page);
     int TextHeight() const;
     int LayoutWidth() const;
 
