@@ -131,6 +131,21 @@ private slots:
         QVERIFY(f.files.requests.empty());
     }
 
+    void AFailedWriteIsReportedAndThePreviewComesBack() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed");
+        Fixture f;
+        TfrmTimePrint_01 window(nullptr, f.request, TimePrintChoices{}, f.host, f.dialogs, f.files);
+        window.show();
+        TempFolder folder;
+        f.files.answer = (folder / "missing folder" / "pages.pdf").string();
+        f.dialogs.answers = {Answer::Ok};
+        window.PrintClick();
+        QVERIFY(f.dialogs.shown.back().text.starts_with("ファイルの書き込みに失敗しました。"));
+        QVERIFY(!window.Produced());
+        QVERIFY(window.Preview().isVisible());
+        QVERIFY(Find<QLabel>(window, "lblPrinting")->isHidden());
+    }
+
     void DraggingLeftMakesDoubleClicksGoBack() {
         Fixture f;
         TimePrintChoices choices;

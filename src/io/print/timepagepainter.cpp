@@ -62,6 +62,7 @@ TimePrintChoices TimePrintChoicesFrom(const EnvSettings& s) {
     c.paper = NumberOr(s.Plot_Paper, kPaperA4);
     c.orientation = NumberOr(s.Plot_Orient, kPortrait);
     c.printerName = s.Plot_DrvName;
+    c.printerPort = s.Plot_PortName;
     return c;
 }
 
@@ -82,6 +83,7 @@ void StoreTimePrintChoices(const TimePrintChoices& c, EnvSettings& s) {
     s.Plot_Paper = std::to_string(c.paper);
     s.Plot_Orient = std::to_string(c.orientation);
     s.Plot_DrvName = c.printerName;
+    s.Plot_PortName = c.printerPort;
 }
 
 void SetOutputLayout(SnapshotRequest& request, const EnvSettings& settings) {

@@ -32,7 +32,7 @@ struct TimePrintChoices {
     int firstRow = 0, lastRow = 23;  // Cmb_PrtSTime, Cmb_PrtETime
     bool title = true, printDate = true, pageNumber = true;
     int paper = kPaperA4, orientation = kPortrait;
-    std::string printerName;  // Shift-JIS; empty: the default printer
+    std::string printerName, printerPort;  // Shift-JIS; empty: the default printer
 };
 
 TimePrintChoices TimePrintChoicesFrom(const EnvSettings& settings);

@@ -261,7 +261,10 @@ void TfrmTimePrint_01::ReadControls() {
     c.headerOnAllPages = mPrintHedder->currentIndex();
     c.dateRowsOnAllPages = mPrintDate->currentIndex();
     c.pageBoundary = mPageKyoukai->currentIndex();
-    c.printerName = FromUtf8(mPrinterName.toStdString());
+    if (HasPrinter()) {
+        c.printerName = FromUtf8(mPrinterName.toStdString());
+        c.printerPort = FromUtf8(QPrinterInfo::printerInfo(mPrinterName).location().toStdString());
+    }
 }
 
 void TfrmTimePrint_01::ShowGrayPair() {
@@ -278,17 +281,24 @@ void TfrmTimePrint_01::PreparePrint() {
     const QRectF paperMm = PaperLayout().fullRect(QPageLayout::Millimeter);
     const QSizeF paper96(paperMm.width() / kMmPerInch * kScreenDpi, paperMm.height() / kMmPerInch * kScreenDpi);
     const QSize client = mPreview->viewport()->size();
-    const double wanted = PreviewScale(mChoices.scale, client.width(), client.height(), paper96.width(), paper96.height());
+    // A window not yet laid out gives a tiny fit: the paper is drawn at least at 5 %.
+    const double wanted = std::max(
+        0.05, PreviewScale(mChoices.scale, client.width(), client.height(), paper96.width(), paper96.height()));
     // A bitmap the system cannot make is retried smaller, and the user told how far it went.
     double scale = wanted;
     QImage image;
-    for (; scale > 0.05; scale -= 0.1) {
+    for (; scale > 0.04; scale -= 0.1) {
         image = QImage(QSize(std::max(1, static_cast<int>(paper96.width() * scale)),
                              std::max(1, static_cast<int>(paper96.height() * scale))),
                        QImage::Format_RGB32);
         if (!image.isNull()) break;
     }
-    if (image.isNull()) return;
+    if (image.isNull()) {
+        // Still nothing: a smaller entry of the scale list (not below its second), whose
+        // change prepares again.
+        if (mScale->currentIndex() > 1) mScale->setCurrentIndex(mScale->currentIndex() - 1);
+        return;
+    }
     if (scale < wanted - 1e-9) mDialogs.Error(kProgramName, ResourcesMessage(static_cast<int>(scale * 100)));
     mPreviewScale = scale;
 
