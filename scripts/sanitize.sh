@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=build-sanitize
 gtests=(mv_model_tests mv_io_tests mv_geometry_tests mv_edit_tests mv_app_tests mv_render_tests mv_auxiliary_tests)
-qttests=(mv_view_tests mv_window_tests mv_dialog_tests mv_property_tests mv_block_tests mv_calendar_tests mv_gridprint_tests mv_csvdefinition_tests mv_csvgrid_tests mv_browse_tests mv_environment_tests)
+qttests=(mv_view_tests mv_window_tests mv_dialog_tests mv_property_tests mv_block_tests mv_calendar_tests mv_gridprint_tests mv_timeprint_tests mv_csvdefinition_tests mv_csvgrid_tests mv_browse_tests mv_environment_tests)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DMV_SANITIZE=ON \
   -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS >/dev/null
 cmake --build "$build" -j2 --target "${gtests[@]}" "${qttests[@]}"

@@ -35,7 +35,7 @@ int TimetableRenderer::DateCellFontHeight(int column) {
 
 void TimetableRenderer::PaintHeader(QPainter& painter) {
     Canvas canvas(painter, mFonts);
-    canvas.Fill({0, 0, mLayout.GridWidth(), mLayout.HeaderHeight()}, colours::kFixed);
+    canvas.Fill({0, 0, mLayout.GridWidth(), mLayout.HeaderHeight()}, ColourOr(mOptions.print.fixed, colours::kFixed));
     if (mLayout.DisplayType() != kWeekdayType) PaintMonthBand(painter);
     for (int c = 0; c < static_cast<int>(mLayout.Columns().size()); ++c) PaintHeaderColumn(painter, c);
 }
@@ -45,9 +45,9 @@ void TimetableRenderer::PaintMonthBand(QPainter& painter) {
     const int label = mLayout.Metrics().labelFontHeight;
     const MeasuredFont& font = mFonts.Get(label);
     for (const MonthBandBox& box : MonthBand(mLayout, label, {font.aWidth, font.aHeight}, mOptions.dateDisplay)) {
-        canvas.HeaderBox(box.rect, colours::kFixed, colours::kWhite, {}, label);
+        canvas.HeaderBox(box.rect, ColourOr(mOptions.print.fixed, colours::kFixed), colours::kWhite, {}, label);
         for (const BandText& text : box.texts)
-            canvas.Text(text.rect, text.text, colours::kWhite, std::max(1, text.fontHeight),
+            canvas.Text(text.rect, text.text, ColourOr(mOptions.print.fixedText, colours::kWhite), std::max(1, text.fontHeight),
                         text.leftAligned ? TextAlign::LeftMiddle : TextAlign::Centre);
     }
 }
@@ -61,6 +61,7 @@ void TimetableRenderer::PaintHeaderColumn(QPainter& painter, int column) {
     CellColours c{weekday == 0 ? colours::kSunday : weekday == 6 ? colours::kSaturday : colours::kFixed,
                   colours::kWhite};
     if (holiday) c = {colours::kHoliday, colours::kWhite};
+    if (mOptions.print.fixed >= 0) c = {mOptions.print.fixed, ColourOr(mOptions.print.fixedText, colours::kWhite)};
     if (mOptions.rangeState == 0 && column == mOptions.dateCursorColumn) c = {colours::kCursor, colours::kCursorText};
     if (mOptions.rangeState != 0 && InRange(date, mOptions.rangeFirst, mOptions.rangeLast))
         c = {mOptions.rangeState == 2 ? colours::kRange2 : colours::kCursor, colours::kWhite};
@@ -95,9 +96,10 @@ void TimetableRenderer::PaintHeaderColumn(QPainter& painter, int column) {
 void TimetableRenderer::PaintTimeColumn(QPainter& painter) {
     Canvas canvas(painter, mFonts);
     const int width = mLayout.Metrics().timeColumnWidth;
-    canvas.Fill({0, 0, width, mLayout.GridHeight()}, colours::kFixed);
+    const int fixed = ColourOr(mOptions.print.fixed, colours::kFixed);
+    canvas.Fill({0, 0, width, mLayout.GridHeight()}, fixed);
     for (const RowCell& row : mLayout.Rows())
-        canvas.HeaderBox({0, row.rect.top, width, row.rect.bottom}, colours::kFixed, colours::kWhite,
+        canvas.HeaderBox({0, row.rect.top, width, row.rect.bottom}, fixed, ColourOr(mOptions.print.fixedText, colours::kWhite),
                          HourRowText(row, ShowsTimes(mOptions)), mLayout.Metrics().labelFontHeight);
 }
 
@@ -107,14 +109,15 @@ void TimetableRenderer::PaintCorner(QPainter& painter, bool right) {
     const int height = mLayout.HeaderHeight();
     const int third = height / 3;
     const bool pressed = mOptions.pressedCorner == (right ? 2 : 1);
-    const int background = pressed ? colours::kPressedCorner : colours::kFixed;
+    const int background = pressed ? colours::kPressedCorner : ColourOr(mOptions.print.fixed, colours::kFixed);
+    const int text = ColourOr(mOptions.print.fixedText, colours::kWhite);
     const int label = mLayout.Metrics().labelFontHeight;
     // The arrow's band is a third of the header: in the weekday view's low header the label
     // font is taller than the band inside its border, and the arrow would be cut off.
-    canvas.HeaderBox({0, 0, width, third}, background, colours::kWhite, right ? ">" : "<",
+    canvas.HeaderBox({0, 0, width, third}, background, text, right ? ">" : "<",
                      std::max(1, std::min(label, third - 2)));
     static const std::string kHour = FromUtf8("時");
-    canvas.HeaderBox({0, third, width, height}, background, colours::kWhite, ShowsTimes(mOptions) ? kHour : std::string(),
+    canvas.HeaderBox({0, third, width, height}, background, text, ShowsTimes(mOptions) ? kHour : std::string(),
                      label);
 }
 

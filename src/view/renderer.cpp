@@ -64,7 +64,7 @@ void TimetableRenderer::PaintCells(QPainter& painter, int column) {
     const PixelRect& r = mLayout.Columns().at(column).rect;
     const auto& rows = mLayout.Rows();
     if (rows.empty()) return;
-    canvas.Fill({r.left, rows.front().rect.top, r.right, rows.back().rect.bottom}, colours::kCell);
+    canvas.Fill({r.left, rows.front().rect.top, r.right, rows.back().rect.bottom}, ColourOr(mOptions.print.cell, colours::kCell));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const PixelRect cell{r.left, rows[row].rect.top, r.right, rows[row].rect.bottom};
         if (cell.right <= cell.left || cell.bottom <= cell.top) continue;
@@ -79,8 +79,9 @@ void TimetableRenderer::PaintCell(QPainter& painter, int column, int row) {
     const ColumnCell& cell = mLayout.Columns().at(column);
     const RowCell& hour = mLayout.Rows().at(row);
     const PixelRect rect{cell.rect.left, hour.rect.top, cell.rect.right, hour.rect.bottom};
-    canvas.Fill(rect, colours::kCell);
-    canvas.Frame3D(rect, colours::kCell, colours::kFixed);
+    const int fill = ColourOr(mOptions.print.cell, colours::kCell);
+    canvas.Fill(rect, fill);
+    canvas.Frame3D(rect, fill, colours::kFixed);
     PaintHourNumber(canvas, column, row);
 }
 
@@ -188,7 +189,7 @@ void TimetableRenderer::StackFields(FrameBox& box, std::vector<FieldPlan>& plans
 void TimetableRenderer::PaintFrameBody(Canvas& canvas, FrameBox& box) {
     const bool multi = IsMultiSelected(box.frame);
     const int fill = multi ? (mOptions.copyInProgress ? colours::kMultiCopyFill : colours::kMultiFill)
-                           : box.frame->WakuBC;
+                           : ColourOr(mOptions.print.frameFill, box.frame->WakuBC);
     canvas.Fill(box.rect, fill);
     canvas.Frame3D(box.rect, colours::kFrameLight, 0x000000);
 
@@ -199,7 +200,7 @@ void TimetableRenderer::PaintFrameBody(Canvas& canvas, FrameBox& box) {
     box.fields.assign(box.frame->Fields.size(), FieldBox{});
     for (const FieldPlan& plan : plans) {
         const TFInf& field = box.frame->Fields[plan.index];
-        const int textColour = multi ? colours::kMultiText : field.FTextFC;
+        const int textColour = multi ? colours::kMultiText : ColourOr(mOptions.print.frameText, field.FTextFC);
         for (const FieldLine& line : plan.layout.lines) {
             if (line.decorated) {
                 const int middle = (line.box.top + line.box.bottom) / 2;

@@ -21,6 +21,15 @@ class HolidayTable;
 // The editing operation in progress on the selected frame.
 enum class EditState { None, Edit, Move, Copy };
 
+// Colours that replace the view's own when a page is printed; -1 keeps the view's colour.
+struct PrintColours {
+    int fixed = -1;      // header, time columns and corners (weekday colours included)
+    int fixedText = -1;  // their texts
+    int cell = -1;       // the empty hour cells
+    int frameFill = -1;  // every frame's fill
+    int frameText = -1;  // every field's text
+};
+
 struct PaintOptions {
     bool timeDisplay = true;
     bool dateDisplay = true;
@@ -41,7 +50,10 @@ struct PaintOptions {
     int pressedCorner = 0;         // 1 left, 2 right
     int pixelsPerInch = 96;
     Dialogs* dialogs = nullptr;    // told when the images cannot be created
+    PrintColours print;
 };
+
+inline int ColourOr(int replacement, int colour) { return replacement >= 0 ? replacement : colour; }
 
 // Hour numbers and minute labels are shown only with the time display in edit mode.
 inline bool ShowsTimes(const PaintOptions& options) { return options.timeDisplay && options.editKind == 0; }

@@ -13,8 +13,11 @@ ViewSnapshot::ViewSnapshot(LineStore& store, int baseYear) : mStore(store) { mCo
 void ViewSnapshot::Build(const SnapshotRequest& request) {
     const int type = NormalizeDisplayType(request.displayType);
     const Date start = RebaseIntoYear(request.start, mContext.baseYear);
-    const ViewMetrics metrics = ComputeMetrics(MeasureReferenceFont(), type, request.sizes.windowWidth, false);
-    mView.Build(start, type, EffectiveScale(type, request.scale), metrics, request.sizes);
+    const ViewMetrics metrics =
+        ComputeMetrics(MeasureReferenceFont(), type, request.sizes.windowWidth, request.forOutput);
+    ScaleState scale = request.scale;
+    if (request.forOutput) scale.horizontal = kHorz100;
+    mView.Build(start, type, EffectiveScale(type, scale), metrics, request.sizes);
 
     mContext.defaults.baseFontHeight = metrics.fontPixelHeight;
     mContext.defaults.backgroundColour = request.defaultFill;

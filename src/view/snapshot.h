@@ -30,6 +30,9 @@ struct SnapshotRequest {
     HolidayTable holidays = HolidayTable::Default();
     Date today;                  // year 0: no today frame
     int defaultFill = 12171705;  // DefaultWakuBC
+    // The layout for output: margin bands not capped by the window width and the horizontal
+    // date scale at 100 %, as pages are filled by width instead of the window.
+    bool forOutput = false;
 };
 
 

@@ -8,21 +8,13 @@
 #include <filesystem>
 #include <string>
 
-#include "model/designfile.h"
-#include "model/identity.h"
-#include "support/testhost.h"
-#include "view/snapshot.h"
+#include "support/weekview.h"
 
 namespace mv {
 namespace {
 
-int RunTool(const std::string& arguments) {
-    const std::string command = std::string(MV_TOOL_PATH) + " " + arguments + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-const std::string kWeek = std::string(MV_TEST_DATA_DIR) + "/week.MVF";
+using test::RunTool;
+const std::string& kWeek = test::kWeekDesign;
 
 TEST(RenderTool, WritesTheViewAsTheRendererPaintsIt) {
     test::TempFolder folder;
@@ -32,19 +24,12 @@ TEST(RenderTool, WritesTheViewAsTheRendererPaintsIt) {
     QImage written(QString::fromStdString(out.string()));
     ASSERT_FALSE(written.isNull());
 
-    test::FakeHost host;
-    test::FakeDialogs dialogs;
-    FrameIdSource ids(host);
-    DesignDocument design(host, dialogs, ids);
-    ASSERT_TRUE(design.ReadDesignFile(kWeek, false));
-    SnapshotRequest request;
-    request.start = {2003, 6, 30};
-    request.sizes.windowWidth = request.sizes.screenWidth = 1280;
-    request.sizes.screenHeight = 800;
-    const QDate today = QDate::currentDate();
-    request.today = {today.year(), today.month(), today.day()};
-    ViewSnapshot snapshot(design.Store(), design.BaseYear());
-    snapshot.Build(request);
+    test::WeekView week([](SnapshotRequest& request) {
+        const QDate today = QDate::currentDate();
+        request.today = {today.year(), today.month(), today.day()};
+    });
+    ASSERT_TRUE(week.loaded);
+    ViewSnapshot& snapshot = *week.snapshot;
     const QImage expected = snapshot.Image();
     ASSERT_EQ(written.size(), expected.size());
     EXPECT_TRUE(written.convertToFormat(QImage::Format_RGB32) == expected);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 #include <QUrl>
@@ -300,6 +302,29 @@ private slots:
         QCOMPARE(g.window->Session().View().start, (Date{2003, 7, 1}));
         g.window->Session().OpenFile(g.design.string(), true);
         QCOMPARE(g.window->Session().View().start, (Date{2003, 5, 5}));
+    }
+
+    void printCommandOpensThePrintWindowAndKeepsTheViewAndTheChoices() {
+        Fixture f(OpenNothing());
+        f.window->Session().OpenFile(f.design.string(), true);
+        const int columnWidth = f.window->Layout().ColumnWidth();
+        QScrollBar* scroll = f.window->View()->ScrollBox()->verticalScrollBar();
+        scroll->setValue(scroll->maximum() / 2);
+        const int scrolled = scroll->value();
+        int pages = 0;
+        QTimer::singleShot(0, [&] {
+            auto* print = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!print) return;
+            pages = print->findChild<QComboBox*>(QStringLiteral("Cmb_PageMax"))->count();
+            print->findChild<QComboBox*>(QStringLiteral("Cmb_Gray2"))->setCurrentIndex(100);
+            print->reject();
+        });
+        f.window->findChild<QAction*>(QStringLiteral("Mn_Print"))->trigger();
+        QVERIFY(pages >= 1);
+        QCOMPARE(f.window->Session().Settings().Plot_Gray2, 100);
+        // The output layout was built beside the view: its layout and scroll stay.
+        QCOMPARE(f.window->Layout().ColumnWidth(), columnWidth);
+        QCOMPARE(scroll->value(), scrolled);
     }
 
     void saveButtonFollowsTheModifiedFlag() {

@@ -47,7 +47,10 @@ const char* const kUsage =
     "       marovelantis-tool edit --shared DESIGN SCRIPT|-\n"
     "       marovelantis-tool calendar DESIGN YYYY/MM\n"
     "       marovelantis-tool render DESIGN OUT.png [--start YYYY/MM/DD] [--type N] [--width W --height H]\n"
-    "       marovelantis-tool html DESIGN OUT.html [--start YYYY/MM/DD] [--type N] [--settings FILE]\n";
+    "       marovelantis-tool html DESIGN OUT.html [--start YYYY/MM/DD] [--type N] [--settings FILE]\n"
+
+    "       marovelantis-tool pdf DESIGN OUT.pdf [--start YYYY/MM/DD] [--type N] [--paper A4|A3|A5|B4|B5]\n"
+    "                         [--landscape] [--settings Marovelantis.Env]\n";
 
 struct UsageError {
     std::string what;
@@ -191,6 +194,7 @@ private:
 
 // Runs marovelantis-render, which lies beside this program, with the same arguments: only
 // laying out the view (measured with Qt's fonts) and drawing need Qt, and loading it would slow every other command down.
+// drawing (a picture or PDF pages) needs Qt, and loading it would slow every other command down.
 int RunRenderProgram(int argc, char** argv) {
     std::error_code ec;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -214,6 +218,7 @@ int Run(int argc, char** argv) {
     if (auto status = RunCsvCommand(argc, argv, kUsage)) return *status;
     if (auto status = RunEditCommand(argc, argv, kUsage)) return *status;
     if (command == "render" || command == "html") return RunRenderProgram(argc, argv);
+    if (command == "render" || command == "pdf") return RunRenderProgram(argc, argv);
     // Left for the end of the process to reclaim, as main exits right after the command.
     Tool& tool = *new Tool;
     if (command == "info" || command == "frames") {

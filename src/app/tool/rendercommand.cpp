@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
@@ -11,6 +12,9 @@
 #include "app/tool/consoledialogs.h"
 #include "io/html/htmlpage.h"
 #include "io/html/htmlviewsource.h"
+#include "io/print/timepagepainter.h"
+#include "io/print/timepdf.h"
+#include "model/codec.h"
 #include "model/designfile.h"
 #include "model/identity.h"
 #include "model/settings.h"
@@ -26,16 +30,20 @@ namespace mv {
 namespace {
 
 struct RenderArguments {
+    bool pdf = false;  // the "pdf" command: the printed pages instead of the view's picture
     std::string design, out;
     std::optional<Date> start;
     std::optional<int> type;
     int width = 1920, height = 1080;
-    std::string settings;  // html: the settings file to read
+    std::optional<int> paper;  // pdf: the paper code
+    bool landscape = false;    // pdf
+    std::string settings;      // html and pdf: the settings file to read
 };
 
-// The arguments of "render" or "html", or nothing with the usage error in `error`.
+// The arguments of "render", "html" or "pdf", or nothing with the usage error in `error`.
 std::optional<RenderArguments> Parse(int argc, char** argv, bool html, std::string& error) {
     RenderArguments args;
+    args.pdf = std::string(argv[1]) == "pdf";
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
     for (int i = 2; i < argc; ++i) {
@@ -44,8 +52,13 @@ std::optional<RenderArguments> Parse(int argc, char** argv, bool html, std::stri
             positional.push_back(arg);
             continue;
         }
-        const bool known = arg == "--start" || arg == "--type" ||
-                           (html ? arg == "--settings" : arg == "--width" || arg == "--height");
+        if (args.pdf && arg == "--landscape") {
+            args.landscape = true;
+            continue;
+        }
+        const bool size = arg == "--width" || arg == "--height";
+        const bool known = arg == "--start" || arg == "--type" || (!html && size) ||
+                           ((html || args.pdf) && arg == "--settings") || (args.pdf && arg == "--paper");
         if (!known) {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -57,8 +70,9 @@ std::optional<RenderArguments> Parse(int argc, char** argv, bool html, std::stri
         options[arg] = argv[++i];
     }
     if (positional.size() != 2) {
-        error = html ? "html takes a design file and an output HTML file"
-                     : "render takes a design file and an output PNG file";
+        error = html      ? "html takes a design file and an output HTML file"
+                : args.pdf ? "pdf takes a design file and an output PDF file"
+                           : "render takes a design file and an output PNG file";
         return std::nullopt;
     }
     args.design = positional[0];
@@ -80,6 +94,13 @@ std::optional<RenderArguments> Parse(int argc, char** argv, bool html, std::stri
         !number("--height", 200, 20000, args.height))
         return std::nullopt;
     if (options.count("--type")) args.type = type;
+    if (auto it = options.find("--paper"); it != options.end()) {
+        args.paper = PaperCodeByName(it->second);
+        if (!SupportedPaper(*args.paper)) {
+            error = "--paper needs A3, A4, A5, B4 or B5, not " + it->second;
+            return std::nullopt;
+        }
+    }
     if (auto it = options.find("--settings"); it != options.end()) args.settings = it->second;
     if (auto it = options.find("--start"); it != options.end()) {
         args.start = ParseDate(it->second);
@@ -138,6 +159,39 @@ int Html(const RenderArguments& args, Host& host, DesignDocument& design) {
     return 0;
 }
 
+// The pages the print window would print with the settings' choices, as a PDF file.
+int WritePdf(const RenderArguments& args, DesignDocument& design, SnapshotRequest request, SystemHost& host) {
+    const ClockTime now = host.Now();
+    EnvSettings settings = DefaultSettings(request.today);
+    std::error_code ec;
+    // A named file that is missing would quietly give the defaults: here it is a mistake.
+    if (!args.settings.empty() &&
+        (!std::filesystem::is_regular_file(args.settings, ec) || !LoadSettings(args.settings, host, settings))) {
+        std::cerr << "marovelantis-tool: cannot read the settings file " << args.settings << '\n';
+        return 1;
+    }
+    SetOutputLayout(request, settings);
+    request.scale = {settings.GV_DRate, settings.GV_TRate, settings.GV_DateW, settings.GV_TimeH};
+    request.timeDisplay = settings.GV_TimeDisp;
+    request.dateDisplay = settings.GV_DateDisp;
+    request.editKind = settings.GV_EditKind;
+    ViewSnapshot snapshot(design.Store(), design.BaseYear());
+    snapshot.Build(request);
+
+    TimePrintChoices choices = TimePrintChoicesFrom(settings);
+    if (args.paper) choices.paper = *args.paper;
+    if (args.landscape) choices.orientation = kLandscape;
+    const TimePrintHeader header{design.Title(), snapshot.Layout().Columns().front().date.year,
+                                 PrintedAtText(now.year, now.month, now.day, now.hour, now.minute, now.second)};
+    TimePagePainter pages(snapshot.Layout(), snapshot.Days(), snapshot.Options(), choices, header);
+    const QPageLayout paper = TimePrintPageLayout(choices.paper, choices.orientation);
+    if (!WriteTimetablePdf(pages, paper, 0, kMaxPrintPages, args.out, ToUtf8(design.Title()), host)) {
+        std::cerr << "marovelantis-tool: cannot write " << args.out << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int Render(const RenderArguments& args, char** argv, bool html) {
     // No display is needed: the offscreen platform draws into memory.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -152,7 +206,8 @@ int Render(const RenderArguments& args, char** argv, bool html) {
     if (!design.CheckDesignFile(args.design) || !design.ReadDesignFile(args.design, false)) return 1;
     if (html) return Html(args, host, design);
 
-    const SnapshotRequest request = RequestOf(args, host);
+    SnapshotRequest request = RequestOf(args, host);
+    if (args.pdf) return WritePdf(args, design, request, host);
     ViewSnapshot snapshot(design.Store(), design.BaseYear());
     snapshot.Build(request);
     QImage image = snapshot.Image();
@@ -184,7 +239,7 @@ int Render(const RenderArguments& args, char** argv, bool html) {
 std::optional<int> RunRenderCommand(int argc, char** argv, const char* usage) {
     if (argc < 2) return std::nullopt;
     const std::string verb = argv[1];
-    if (verb != "render" && verb != "html") return std::nullopt;
+    if (verb != "render" && verb != "html" && verb != "pdf") return std::nullopt;
     std::string error;
     auto args = Parse(argc, argv, verb == "html", error);
     if (!args) {

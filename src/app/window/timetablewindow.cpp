@@ -29,6 +29,7 @@
 #include "app/window/datestrip.h"
 #include "app/window/htmlactions.h"
 #include "app/window/picturepointer.h"
+#include "app/window/printactions.h"
 #include "edit/widgets/fieldeditor.h"
 #include "edit/widgets/framemenu.h"
 #include "edit/widgets/memoline.h"
@@ -219,7 +220,8 @@ void TfrmTimeTable_01::BuildMenus() {
 
     mPrintMenu = menuBar()->addMenu(QStringLiteral("Print(&P)"));
     mPrintMenu->setObjectName(QStringLiteral("Mn_PrintMenu"));
-    item(mPrintMenu, "Mn_Print", "1. 印刷を行う (&P)", false);
+    connect(item(mPrintMenu, "Mn_Print", "1. 印刷を行う (&P)"), &QAction::triggered, this,
+            [this] { PrintTimetable(this, mSession, MeasureWindow()); });
     item(mPrintMenu, "Mn_PrintSetting", "2. 印刷・HTMLの条件設定 (&C)", false);
     connect(item(mPrintMenu, "Mn_HtmlSave", "3. HTML 形式で保存する (&S)"), &QAction::triggered, this,
             [this] { mHtml->Mn_HtmlSaveClick(); });

@@ -11,6 +11,7 @@
 #include <numeric>
 
 #include "io/print/gridprintoptions.h"
+#include "io/print/timepdf.h"
 #include "model/codec.h"
 #include "view/geometry/monthprintcell.h"
 
@@ -28,15 +29,6 @@ QFont GothicFont(double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
-}
-
-QPageSize::PageSizeId PaperId(const std::string& paper) {
-    // B4 and B5 are the Japanese (JIS) sizes, the ones sold as B4 and B5 in Japan.
-    if (paper == "A3") return QPageSize::A3;
-    if (paper == "A5") return QPageSize::A5;
-    if (paper == "B4") return QPageSize::JisB4;
-    if (paper == "B5") return QPageSize::JisB5;
-    return QPageSize::A4;
 }
 
 constexpr double kCellFontPoints = 10;
