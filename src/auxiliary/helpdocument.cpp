@@ -66,7 +66,7 @@ void AddHeadingAndIndex(const HelpDocumentRequest& request, std::vector<std::str
     const std::string heading = request.windowCaption.substr(0, request.windowCaption.find('['));
     const std::string blank = Sjis("　");
     lines.insert(lines.end(), {"<TABLE border=1 CELLSPACING=0 CELLPADDING=8>", "", "<TR>",
-                               "  <A name=\"Page_0\"></A><BR>", "  <TD Class=TitleCenter ColSpan=3>",
+                               "  <TD Class=TitleCenter ColSpan=3>", "  <A name=\"Page_0\"></A><BR>",
                                "    <SPAN style=\"color=White; font-size:18pt; font-weight:bold; font-style:oblique\">",
                                "      " + heading + (request.helpHeading ? "Help" : ""), "    </SPAN>", "  </TD>",
                                "</TR>"});
@@ -86,7 +86,9 @@ void AddPage(int number, const HelpPage& page, std::vector<std::string>& lines) 
     const std::string caption = PreText(page.caption);
     const std::string blank = Sjis("　");
     lines.insert(lines.end(),
-                 {"", "<TR>", "  <A name=\"Page_" + std::to_string(number) + "\"></A>", "  <TD Class=Title ColSpan=3>",
+                 // The anchor stands inside the cell: between a row and its cell, browsers move
+                 // it out in front of the table, and every page link would land on page 1.
+                 {"", "<TR>", "  <TD Class=Title ColSpan=3>", "  <A name=\"Page_" + std::to_string(number) + "\"></A>",
                   "    <SPAN style=\"color=White; font-size:12pt; font-weight:bold\">", "      <BR>" + caption,
                   "      " + Sjis("　　　　") + BackLink() + "<BR>", "    </SPAN>", "  </TD>", "</TR>", "", "<TR>",
                   "  <TD Class=Title>" + blank + "</TD>",
