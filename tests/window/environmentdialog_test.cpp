@@ -37,6 +37,7 @@ struct FakeWindow : EnvironmentHost {
         title = text;
     }
     void ScrollToHourRow(int row) override { calls.push_back("scroll " + std::to_string(row)); }
+    void FrameDefaultsChanged() override { calls.push_back("defaults"); }
     void PlacementChanged(bool frames) override { calls.push_back(frames ? "frames" : "titles"); }
     void HolidaysChanged() override { calls.push_back("holidays"); }
     void PrintTimetable() override { calls.push_back("print"); }
@@ -74,7 +75,9 @@ private slots:
         Child<QComboBox>(dialog, "Cmb_BeginTime")->setCurrentIndex(19);  // 00 時
         Child<QComboBox>(dialog, "Cmb_WakuLoc")->setCurrentIndex(0);
         QCOMPARE(window.settings.Cmb_WakuLoc, 0);
-        QCOMPARE(window.calls, (std::vector<std::string>{"scroll 19", "frames"}));
+        Child<QComboBox>(dialog, "Cmb_BeginFS")->setCurrentIndex(11);
+        QCOMPARE(window.settings.Cmb_BeginFS, 11);
+        QCOMPARE(window.calls, (std::vector<std::string>{"scroll 19", "frames", "defaults"}));
 
         // A preset colour after its question; the HTML background back to its default.
         Child<QPushButton>(dialog, "Pnl_ResetBC2")->click();

@@ -71,9 +71,13 @@ void DesignSession::Create() {
     mView.dateDisplay = mSettings.GV_DateDisp;
     mView.editKind = mSettings.GV_EditKind;
 
+    ApplyFrameDefaults();
+    mContext.baseYear = mDesign.BaseYear();
+}
+
+void DesignSession::ApplyFrameDefaults() {
     mContext.defaults.backgroundColour = mSettings.DefaultWakuBC;
     mContext.defaults.beginPointSize = mSettings.Cmb_BeginFS + 1;
-    mContext.baseYear = mDesign.BaseYear();
 }
 
 void DesignSession::SetShown(bool shown) {

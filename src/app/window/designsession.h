@@ -127,6 +127,8 @@ public:
 
     bool Modified() const { return mDesign.Modified(); }
     void SetModified(bool modified) { mDesign.SetModified(modified); }
+    // New frames take the fill and font size of the settings as they are now.
+    void ApplyFrameDefaults();
     bool IsShown() const { return mShown; }
     void SetShown(bool shown);
 

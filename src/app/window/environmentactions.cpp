@@ -34,6 +34,7 @@ void EnvironmentActions::SetDesignTitle(const std::string& title) {
 }
 
 void EnvironmentActions::ScrollToHourRow(int row) { mWindow.ScrollToRow(row); }
+void EnvironmentActions::FrameDefaultsChanged() { mWindow.Session().ApplyFrameDefaults(); }
 
 void EnvironmentActions::PlacementChanged(bool) {
     // The layout places the frames by the setting just stored; the selection is drawn again

@@ -24,6 +24,7 @@ public:
     std::string DesignTitle() const override;
     void SetDesignTitle(const std::string& title) override;
     void ScrollToHourRow(int row) override;
+    void FrameDefaultsChanged() override;
     void PlacementChanged(bool frames) override;
     void HolidaysChanged() override;
     void PrintTimetable() override;

@@ -139,6 +139,7 @@ QWidget* TfrmTimeEtc_01::BuildGeneralPage() {
         int colour = mHost.Settings().DefaultWakuBC;
         if (!mHost.ChooseColour(colour)) return;
         mHost.Settings().DefaultWakuBC = colour;
+        mHost.FrameDefaultsChanged();
         ShowColourPanels();
     });
     for (int i = 0; i < 3; ++i) {
@@ -370,6 +371,7 @@ void TfrmTimeEtc_01::ListChanged(QObject* sender) {
     settings.Chk_PrtDate = Chk_PrtDate->isChecked() ? 1 : 0;
     settings.Chk_PrtPage = Chk_PrtPage->isChecked() ? 1 : 0;
     settings.Chk_HtmlMakeDate = Chk_HtmlMakeDate->isChecked() ? 1 : 0;
+    if (sender == Cmb_BeginFS) mHost.FrameDefaultsChanged();
     if (sender == Cmb_BeginTime) mHost.ScrollToHourRow(settings.Cmb_BeginTime);
 }
 
@@ -392,6 +394,7 @@ void TfrmTimeEtc_01::ChoosePreset(int index) {
     if (mHost.Messages().Show(MessageKind::Question, "確認", question, Buttons::OkCancel, Answer::Ok) != Answer::Ok)
         return;
     mHost.Settings().DefaultWakuBC = kStandardFrameColours[index];
+    mHost.FrameDefaultsChanged();
     ShowColourPanels();
 }
 

@@ -34,6 +34,8 @@ public:
     // a title that was there.
     virtual void SetDesignTitle(const std::string& title) = 0;
     virtual void ScrollToHourRow(int row) = 0;
+    // The fill or font size of new frames changed.
+    virtual void FrameDefaultsChanged() = 0;
     // The frame or title placement changed: the shown frames are placed and laid out again.
     virtual void PlacementChanged(bool frames) = 0;
     // A holiday was set or cleared: the date header and the calendar are redrawn.
