@@ -23,6 +23,8 @@
 #include <QUrl>
 
 #include "app/window/csvactions.h"
+#include "app/window/helpactions.h"
+#include "auxiliary/widgets/browsewindow.h"
 #include "io/csv/widgets/csvgridview.h"
 #include "app/window/timetablewindow.h"
 #include "edit/framecommands.h"
@@ -135,6 +137,11 @@ private slots:
         QVERIFY(!f.window->isVisible());
         QVERIFY(grid.isVisible());
         QVERIFY(grid.LoadCsvFile(csv.string()));
+        // Its About menu shows the Help menu's text on importing.
+        for (QAction* action : grid.findChildren<QAction*>())
+            if (action->text() == QStringLiteral("このウィンドウについて")) action->trigger();
+        QCOMPARE(f.window->Help().Viewer().List()->currentText(), QStringLiteral(" 7. データのインポートについて"));
+        f.window->Help().Viewer().hide();
         grid.ImportButton()->click();
         TfrmCsvImportMain& definition = f.window->Csv().Definition();
         QVERIFY(definition.isVisible());

@@ -1,5 +1,6 @@
 #include "app/window/csvactions.h"
 
+#include <QAction>
 #include <algorithm>
 
 #include "app/window/datenavigation.h"
@@ -88,6 +89,12 @@ void CsvActions::ImportFinished(const Date& earliest, int startTime) {
 }
 
 void CsvActions::ImportRunning(bool running) { Grid().Grid()->setVisible(!running); }
+
+// The About menu shows the Help menu's text on importing or exporting in the help viewer.
+void CsvActions::ShowHelpTopic(bool importTopic) {
+    const QString name = importTopic ? QStringLiteral("Mn_Help_Import") : QStringLiteral("Mn_Help_Export");
+    if (QAction* item = mWindow.findChild<QAction*>(name)) item->trigger();
+}
 
 void CsvActions::ExportLinesReady(const std::vector<std::string>& lines) { Grid().LoadExportLines(lines); }
 

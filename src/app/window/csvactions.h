@@ -43,6 +43,7 @@ public:
     FrameIdSource& FrameIds() override;
     void ImportFinished(const Date& earliest, int startTime) override;
     void ImportRunning(bool running) override;
+    void ShowHelpTopic(bool importTopic) override;
     void ExportLinesReady(const std::vector<std::string>& lines) override;
 
     // CsvOpener
