@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "model/codec.h"
+#include "model/keyvalueline.h"
 
 namespace mv {
 
@@ -37,12 +38,6 @@ std::string JoinLines(std::string_view text, Convert convert) {
 }
 
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20) text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20) text.remove_suffix(1);
-    return text;
-}
 
 std::string HtmlText(std::string_view text) {
     std::string out;
@@ -87,7 +82,7 @@ std::string PopupArgument(std::string_view text) {
 
 std::string LinkAddressText(std::string_view address) {
     std::string kept;
-    for (char c : TrimBlanks(address))
+    for (char c : Trim(address))
         if (static_cast<unsigned char>(c) >= 0x20 && c != kLineMarker) kept += c;
     return HtmlText(kept);
 }
@@ -96,7 +91,7 @@ bool SafeLinkAddress(std::string_view address) {
     // Browsers drop tabs and line breaks inside an address and blanks around it, so
     // "java<TAB>script:" is looked at as they will see it.
     std::string kept;
-    for (char c : TrimBlanks(address))
+    for (char c : Trim(address))
         if (static_cast<unsigned char>(c) > 0x20 && c != kLineMarker) kept += c;
     const std::size_t end = kept.find_first_of(":/?#");
     if (end == std::string::npos || kept[end] != ':') return true;  // relative

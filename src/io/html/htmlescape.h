@@ -25,7 +25,5 @@ std::string PopupArgument(std::string_view text);
 bool SafeLinkAddress(std::string_view address);
 // The address as written into HREF: control characters removed, escaped as HtmlText.
 std::string LinkAddressText(std::string_view address);
-// Blanks and control characters trimmed from both ends (bytes up to 0x20).
-std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace mv

@@ -6,6 +6,7 @@
 #include "io/html/htmlknr.h"
 #include "io/html/htmlpopup.h"
 #include "model/codec.h"
+#include "model/keyvalueline.h"
 #include "model/textfile.h"
 #include "view/geometry/displaytype.h"
 
@@ -82,7 +83,7 @@ private:
     void TitleRow() {
         std::string text = mPage.title;
         if (!mPage.creationText.empty()) text += T().space + T().space + "[ " + mPage.creationText + " ]";
-        const std::string_view trimmed = TrimBlanks(text);
+        const std::string_view trimmed = Trim(text);
         if (trimmed.empty()) return;
         const int columns = static_cast<int>(mModel.Columns.size()) + mModel.LaneTotal() - 1;
         BeginRow();
@@ -200,7 +201,7 @@ private:
         std::string content = TimeText(entry.start);
         std::string joined;
         for (const HtmlField& field : frame.fields) {
-            const std::string_view trimmed = TrimBlanks(field.text);
+            const std::string_view trimmed = Trim(field.text);
             if (field.fid == 1 || trimmed.empty() || trimmed == T().middleDot) continue;
             content += "<BR><SPAN style=\" font-size:" + Num(field.fontHeight) + "px; color:" +
                        HtmlColour(field.colour) + "; line-height:120%\">" + HtmlLines(field.text) + "</SPAN>";
@@ -239,12 +240,12 @@ private:
             const std::size_t at = rest.find('\x7F');
             const std::string_view line = rest.substr(0, at);
             rest = at == std::string_view::npos ? std::string_view{} : rest.substr(at + 1);
-            if (TrimBlanks(line).empty()) {
+            if (Trim(line).empty()) {
                 out += "<BR>";
                 continue;
             }
             std::string_view name = "Link";
-            std::string_view address = TrimBlanks(line);
+            std::string_view address = Trim(line);
             if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
                 name = line.substr(0, equals);
                 address = line.substr(equals + 1);
