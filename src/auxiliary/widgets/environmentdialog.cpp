@@ -23,6 +23,7 @@
 #include "model/keyvalueline.h"
 #include "model/settings.h"
 #include "platform/dialogs.h"
+#include "view/paintkit.h"
 
 namespace mv {
 
@@ -30,7 +31,6 @@ namespace {
 
 constexpr char kPresetNames[3][16] = {"標準１", "標準２", "標準３"};
 
-QColor ColourOf(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 QColor ColourOfRgb(int rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 void PaintPanel(QPushButton* panel, int bgr, bool blackCaption = true) {
