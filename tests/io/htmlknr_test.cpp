@@ -13,22 +13,22 @@
 namespace mv {
 namespace {
 
-struct FrameSpec {
+struct GivenFrame {
     int start, end, lane, laneCount;
 };
 
-HtmlSource Source(const std::vector<int>& hourStarts, const std::vector<std::vector<FrameSpec>>& dates) {
+HtmlSource Source(const std::vector<int>& hourStarts, const std::vector<std::vector<GivenFrame>>& dates) {
     HtmlSource source;
     for (int start : hourStarts) source.hours.push_back({start, start + 100});
     for (std::size_t d = 0; d < dates.size(); ++d) {
         HtmlDate date;
         date.date = {2026, 3, 23 + static_cast<int>(d)};
-        for (const FrameSpec& spec : dates[d]) {
+        for (const GivenFrame& given : dates[d]) {
             HtmlFrame frame;
-            frame.start = spec.start;
-            frame.end = spec.end;
-            frame.lane = spec.lane;
-            frame.laneCount = spec.laneCount;
+            frame.start = given.start;
+            frame.end = given.end;
+            frame.lane = given.lane;
+            frame.laneCount = given.laneCount;
             date.frames.push_back(frame);
         }
         source.dates.push_back(date);
@@ -66,7 +66,7 @@ std::vector<std::string> Table(const THtmlKnr& model) {
 struct ModelCase {
     const char* name;
     std::vector<int> hours;
-    std::vector<std::vector<FrameSpec>> dates;
+    std::vector<std::vector<GivenFrame>> dates;
     std::vector<std::string> table;
 };
 
