@@ -5,16 +5,12 @@
 
 #include "model/codec.h"
 #include "view/geometry/placement.h"
+#include "view/geometry/viewcolours.h"
 
 namespace mv {
 
 namespace {
 
-// The header colours of the view (0x00BBGGRR).
-constexpr int kWeekdayColour = 0x808080;
-constexpr int kSundayColour = 0x2D52A0;
-constexpr int kSaturdayColour = 0xC08080;
-constexpr int kHolidayColour = 0x578B2E;
 constexpr int kDefaultFieldHeight = 13;
 
 HtmlFrame FrameOf(const FrameBox& box) {
@@ -47,9 +43,9 @@ std::string HtmlCreationText(const ClockTime& now) {
 }
 
 int HtmlHeadingColour(const Date& date, const HolidayTable& holidays, bool dateDisplay) {
-    if (dateDisplay && holidays.IsHoliday(date)) return kHolidayColour;
+    if (dateDisplay && holidays.IsHoliday(date)) return colours::kHoliday;
     const int weekday = DayOfWeek(date);
-    return weekday == 0 ? kSundayColour : weekday == 6 ? kSaturdayColour : kWeekdayColour;
+    return weekday == 0 ? colours::kSunday : weekday == 6 ? colours::kSaturday : colours::kFixed;
 }
 
 HtmlSource HtmlSourceFromView(const ViewLayout& layout, const std::vector<DayBoxes>& days, const HtmlViewState& state,
