@@ -39,11 +39,7 @@ void EnvironmentActions::FrameDefaultsChanged() { mWindow.Session().ApplyFrameDe
 void EnvironmentActions::PlacementChanged(bool) {
     // The layout places the frames by the setting just stored; the selection is drawn again
     // with it. The busy state ends however the layout ends.
-    mWindow.SetBusy(true);
-    struct EndBusy {
-        TfrmTimeTable_01& window;
-        ~EndBusy() { window.SetBusy(false); }
-    } endBusy{mWindow};
+    BusyScope busy(mWindow);
     mWindow.FramesChanged();
 }
 
