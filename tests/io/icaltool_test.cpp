@@ -1,5 +1,5 @@
-// ics-export of marovelantis-tool, checked against another iCalendar implementation:
-// Python's icalendar package reads what we write.
+// ics-export and ics-import of marovelantis-tool, checked against another iCalendar
+// implementation: Python's icalendar package reads what we write and writes what we read.
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,7 @@ protected:
     std::string python, out, err;
 };
 
-TEST_F(IcsTool, ExportReadByPython) {
+TEST_F(IcsTool, ExportReadByPythonAndRoundTrip) {
     if (python.empty()) GTEST_SKIP() << "python3 with the icalendar package is missing";
     test::WriteBytes(folder / "design.MVF",
                      kHead + Frame("2024/05/10", 900, 1030, 255, "会議", "第二会議室", "議題\x7F予算",
@@ -109,10 +109,77 @@ TEST_F(IcsTool, ExportReadByPython) {
               "T1-20240101000000-00002 2024-05-10T23:00:00+09:00 2024-05-11T02:00:00+09:00 Asia/Tokyo 深夜 "
               "lightyellow None ''\n");
 
+    // Back into an empty design: the same frames, ids, fields, colours, contents and links.
+    test::WriteBytes(folder / "empty.MVF", kHead);
+    ASSERT_EQ(Run("ics-import " + P("empty.MVF") + " " + P("out.ics") + " " + P("back.MVF") + " --tz Asia/Tokyo"), 0)
+        << err;
+    EXPECT_EQ(out, "2 2 0\n");
+    std::vector<std::string> expected = Records("design.MVF");
+    // The frame of 2023/12/31 was outside the exported range.
+    std::erase_if(expected, [](const std::string& line) { return line.find("Other year") != std::string::npos; });
+    EXPECT_EQ(Records("back.MVF"), expected);
+    // The same file again: skipped by UID, replaced by UID, or kept as copies with new ids.
+    for (const auto& [rule, count] : std::vector<std::pair<std::string, std::size_t>>{{"skip", 2}, {"replace", 2}, {"keep", 4}}) {
+        ASSERT_EQ(Run("ics-import " + P("back.MVF") + " " + P("out.ics") + " " + P("again.MVF") + " --tz Asia/Tokyo --dup " + rule), 0);
+        EXPECT_EQ(Records("again.MVF").size(), count) << rule;
+    }
 }
 
-TEST_F(IcsTool, UnknownZoneIsAMessage) {
+TEST_F(IcsTool, ImportWrittenByPython) {
+    if (python.empty()) GTEST_SKIP() << "python3 with the icalendar package is missing";
+    ASSERT_EQ(Python(R"(import datetime as d, icalendar
+cal = icalendar.Calendar()
+cal.add('prodid', '-//test//'); cal.add('version', '2.0')
+def event(uid, summary, **props):
+    e = icalendar.Event(); e.add('uid', uid); e.add('summary', summary)
+    for k, v in props.items(): e.add(k.replace('_', '-'), v)
+    cal.add_component(e); return e
+utc = d.timezone.utc
+event('a', 'Call', dtstart=d.datetime(2024, 3, 1, 14, 0, tzinfo=utc), dtend=d.datetime(2024, 3, 1, 15, 30, tzinfo=utc))
+event('b', 'Trip', dtstart=d.date(2024, 4, 1), dtend=d.date(2024, 4, 3), color='navy')
+e = event('c', 'Weekly', dtstart=d.datetime(2024, 6, 3, 10, 0), dtend=d.datetime(2024, 6, 3, 11, 0),
+          rrule={'freq': 'weekly', 'count': 3}, exdate=d.datetime(2024, 6, 10, 10, 0), rdate=d.datetime(2024, 6, 30, 10, 0))
+event('d', 'Endless', dtstart=d.datetime(2024, 12, 30, 20, 0), dtend=d.datetime(2024, 12, 30, 21, 0), rrule={'freq': 'daily'})
+event('e', 'No start')
+e = event('f', 'Mars', dtstart=d.datetime(2024, 5, 1, 9, 0), dtend=d.datetime(2024, 5, 1, 10, 0))
+e['DTSTART'].params['TZID'] = 'Mars/Olympus'
+event('g', 'Every second', dtstart=d.datetime(1990, 1, 1, 0, 0), rrule={'freq': 'secondly'})
+open('in.ics', 'wb').write(cal.to_ical())
+)"),
+              0)
+        << err;
     test::WriteBytes(folder / "empty.MVF", kHead);
+    ASSERT_EQ(Run("ics-import " + P("empty.MVF") + " " + P("in.ics") + " " + P("out.MVF") + " --tz Asia/Tokyo"), 0)
+        << err;
+    // Seven events: no start, an unknown zone and a rule that never reaches 2024 refused.
+    EXPECT_EQ(out, "7 8 3\n");
+    ASSERT_EQ(Run("frames " + P("out.MVF")), 0);
+    std::string listed;
+    std::istringstream rows(out);
+    for (std::string row; std::getline(rows, row);)
+        listed += row.substr(0, 22) + row.substr(row.rfind('\t', row.rfind('\t') - 1)) + "\n";
+    EXPECT_EQ(listed,
+              "2024/03/01\t23:00\t24:30\tCall\t1\n"        // 14:00 UTC is 23:00 in Tokyo
+              "2024/04/01\t05:00\t29:00\tTrip (1)\t1\n"    // a day event fills the design days
+              "2024/04/02\t05:00\t29:00\tTrip (2)\t1\n"
+              "2024/06/03\t10:00\t11:00\tWeekly\t1\n"      // the second week is excluded, an extra date added
+              "2024/06/17\t10:00\t11:00\tWeekly\t1\n"
+              "2024/06/30\t10:00\t11:00\tWeekly\t1\n"
+              "2024/12/30\t20:00\t21:00\tEndless\t1\n"     // expanded up to the end of the year only
+              "2024/12/31\t20:00\t21:00\tEndless\t1\n");
+}
+
+TEST_F(IcsTool, BadInputIsAMessageNotACrash) {
+    test::WriteBytes(folder / "empty.MVF", kHead);
+    for (const std::string& text : {std::string("not a calendar\r\n"), std::string("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:2024"),
+                                    std::string("BEGIN:VCALENDAR\r\n\r\n:::\r\n END:VCALENDAR\r\n")}) {
+        test::WriteBytes(folder / "bad.ics", text);
+        const int status = Run("ics-import " + P("empty.MVF") + " " + P("bad.ics") + " " + P("out.MVF"));
+        EXPECT_TRUE(status == 0 || status == 1) << text;
+        if (status == 0) {
+            EXPECT_EQ(out.substr(out.find(' ')), " 0 " + out.substr(out.rfind(' ') + 1)) << text;
+        }
+    }
     ASSERT_EQ(Run("ics-export " + P("empty.MVF") + " " + P("x.ics") + " --tz Nowhere/Nothing"), 1);
     EXPECT_NE(err.find("unknown time zone"), std::string::npos);
 }

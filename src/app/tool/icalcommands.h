@@ -1,5 +1,5 @@
 #pragma once
-// The iCalendar command of marovelantis-tool: ics-export.
+// The iCalendar commands of marovelantis-tool: ics-export and ics-import.
 
 #include <optional>
 

@@ -44,6 +44,8 @@ const char* const kUsage =
     "       marovelantis-tool csv-import DESIGN IN.csv OUT.MVF [--map SD,ST,ED,ET,TITLE] [--dup skip|replace|keep]\n"
     "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool ics-export DESIGN OUT.ics [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--tz ZONE] [--floating]\n"
+    "       marovelantis-tool ics-import DESIGN IN.ics OUT.MVF [--dup skip|replace|keep] [--from YYYY/MM/DD]\n"
+    "                         [--to YYYY/MM/DD] [--tz ZONE]\n"
     "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
     "       marovelantis-tool edit DESIGN OUT.MVF SCRIPT|-\n"
     "       marovelantis-tool edit --shared DESIGN SCRIPT|-\n"
