@@ -1,5 +1,6 @@
 #include "io/ical/icalimport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <unordered_map>
@@ -99,9 +100,12 @@ public:
             end = start;
             if (start.is_date) icaltime_adjust(&end, 1, 0, 0, 0);
         }
-        seconds = static_cast<int>(std::max<long long>(
-            0, static_cast<long long>(icaltime_as_timet_with_zone(end, end.zone)) -
-                   static_cast<long long>(icaltime_as_timet_with_zone(start, start.zone))));
+        // Anything over two years is refused later as more than a year long; the bound keeps
+        // the length an int.
+        seconds = static_cast<int>(std::clamp<long long>(
+            static_cast<long long>(icaltime_as_timet_with_zone(end, end.zone)) -
+                static_cast<long long>(icaltime_as_timet_with_zone(start, start.zone)),
+            0, 2LL * 366 * 86400));
 
         starts.clear();
         icalproperty* rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
