@@ -13,12 +13,13 @@ build=$(cd "${1:?usage: fuzz/run.sh BUILD_DIR [SECONDS]}" && pwd)
 seconds=${2:-60}
 sample=$here/../samples/sample.MVF
 
-cmake --build "$build" --target recordline_fuzzer designfile_fuzzer blockread_fuzzer -j2
+cmake --build "$build" --target recordline_fuzzer designfile_fuzzer blockread_fuzzer icsimport_fuzzer -j2
 
 records=$build/fuzz/corpus/recordline
 designs=$build/fuzz/corpus/designfile
 blocks=$build/fuzz/corpus/blockread
-mkdir -p "$records" "$designs" "$blocks"
+calendars=$build/fuzz/corpus/icsimport
+mkdir -p "$records" "$designs" "$blocks" "$calendars"
 # Seeds: some record lines of the sample, each after a control byte, and the head of the
 # sample as small design files.
 i=0
@@ -40,6 +41,18 @@ printf '#Marovelantis=#Marovelantis\r\n' >"$designs/seed-empty"
   printf '\x83Marovelantis.ChoicedRange\r\nx\r\n2026/03/23\r\n2026/03/30\r\n'
   awk '/^Ci_CDate=2026\/03\/(23|30)/ && !seen[substr($0, 1, 19)]++' "$sample"
 } >"$blocks/seed-chosen"
+# Calendars (the first byte picks the duplicate rule): a timed event in a zone, a day
+# event, and a recurrence with an excluded and an added date.
+{
+  printf '\x01BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;TZID=Europe/Paris:20240510T090000\r\n'
+  printf 'DTEND;TZID=Europe/Paris:20240510T103000\r\nSUMMARY:Meeting\r\nCOLOR:navy\r\nEND:VEVENT\r\n'
+  printf 'BEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20240401\r\nDTEND;VALUE=DATE:20240403\r\nSUMMARY:Trip\r\nEND:VEVENT\r\n'
+  printf 'END:VCALENDAR\r\n'
+} >"$calendars/seed-events"
+{
+  printf '\x02BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:c\r\nDTSTART:20241228T200000Z\r\nDURATION:PT1H\r\n'
+  printf 'RRULE:FREQ=DAILY;INTERVAL=2\r\nEXDATE:20241230T200000Z\r\nRDATE:20240101T050000Z\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n'
+} >"$calendars/seed-recurring"
 
 # The fuzzer's own status decides: its whole output goes to a log, of which the summary
 # lines are shown, and the whole report when it failed.
@@ -61,4 +74,5 @@ status=0
 run recordline_fuzzer "$records" -max_len=4096 || status=1
 run designfile_fuzzer "$designs" -max_len=8192 || status=1
 run blockread_fuzzer "$blocks" -max_len=8192 || status=1
+run icsimport_fuzzer "$calendars" -max_len=8192 || status=1
 exit $status

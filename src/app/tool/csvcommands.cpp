@@ -27,18 +27,6 @@
 
 namespace mv {
 
-namespace {
-
-struct CsvUsageError {
-    std::string what;
-};
-
-struct CsvArguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> values;
-    std::set<std::string> flags;
-};
-
 CsvArguments Parse(int argc, char** argv, const std::vector<std::string>& valueOptions,
                    const std::vector<std::string>& flagOptions) {
     CsvArguments args;
@@ -65,6 +53,8 @@ std::optional<Date> DateValue(const CsvArguments& args, const std::string& name)
     if (!date) throw CsvUsageError{name + " needs a date YYYY/MM/DD, not " + it->second};
     return date;
 }
+
+namespace {
 
 // Five comma-separated entries: numbers from 0 to `highest`, or "-" when `dashAllowed`.
 CsvColumns ColumnList(const std::string& name, const std::string& text, int highest, bool dashAllowed) {

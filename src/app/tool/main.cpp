@@ -19,6 +19,7 @@
 #include "app/tool/consoledialogs.h"
 #include "app/tool/csvcommands.h"
 #include "app/tool/editcommand.h"
+#include "app/tool/icalcommands.h"
 #include "model/codec.h"
 #include "model/designfile.h"
 #include "model/identity.h"
@@ -42,6 +43,9 @@ const char* const kUsage =
     "                         [--order 4,0,1,2,3] [--settings Marovelantis.Env]\n"
     "       marovelantis-tool csv-import DESIGN IN.csv OUT.MVF [--map SD,ST,ED,ET,TITLE] [--dup skip|replace|keep]\n"
     "                         [--frozen N] [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--settings Marovelantis.Env]\n"
+    "       marovelantis-tool ics-export DESIGN OUT.ics [--from YYYY/MM/DD] [--to YYYY/MM/DD] [--tz ZONE] [--floating]\n"
+    "       marovelantis-tool ics-import DESIGN IN.ics OUT.MVF [--dup skip|replace|keep] [--from YYYY/MM/DD]\n"
+    "                         [--to YYYY/MM/DD] [--tz ZONE]\n"
     "       marovelantis-tool simple-import IN.csv OUT.MVF\n"
     "       marovelantis-tool edit DESIGN OUT.MVF SCRIPT|-\n"
     "       marovelantis-tool edit --shared DESIGN SCRIPT|-\n"
@@ -216,6 +220,7 @@ int Run(int argc, char** argv) {
     if (argc < 2) throw UsageError{"no command"};
     const std::string command = argv[1];
     if (auto status = RunCsvCommand(argc, argv, kUsage)) return *status;
+    if (auto status = RunIcsCommand(argc, argv, kUsage)) return *status;
     if (auto status = RunEditCommand(argc, argv, kUsage)) return *status;
     if (command == "render" || command == "html") return RunRenderProgram(argc, argv);
     if (command == "render" || command == "pdf") return RunRenderProgram(argc, argv);

@@ -162,7 +162,7 @@ void CsvImporter::AddPiece(const DayPiece& piece, const std::string& title) {
     s.earliestAdded = std::min(s.earliestAdded, piece.date);
     s.latestAdded = std::max(s.latestAdded, piece.date);
 
-    std::string line = BuildImportLine(piece, mIds, title);
+    std::string line = mLineMaker ? mLineMaker(piece, title) : BuildImportLine(piece, mIds, title);
     if (s.collectUndo) {
         s.BeforeLines.emplace_back();
         s.AfterLines.push_back(line);

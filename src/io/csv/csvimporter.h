@@ -66,6 +66,10 @@ public:
     // Whether RunImport keeps the lines of an undo step (on by default; a run without a
     // window to undo in can do without them).
     void SetCollectUndo(bool collect) { mCollectUndo = collect; }
+    // Makes the record line of a piece in place of the CSV import's line with one title
+    // field: an import that knows more of each frame (colours, contents, links) keeps it.
+    using PieceLineMaker = std::function<std::string(const DayPiece& piece, const std::string& title)>;
+    void SetPieceLineMaker(PieceLineMaker maker) { mLineMaker = std::move(maker); }
 
     // Imports the CSV lines below the frozen ones, in two passes: duplicates are removed
     // first, then frames added. Returns the number of rows that added at least one frame;
@@ -114,6 +118,7 @@ private:
     Dialogs& mDialogs;
     WorkingSet* mView = nullptr;
     bool mCollectUndo = true;
+    PieceLineMaker mLineMaker;
     ImportChoices mChoices;
     ImportRunState mState;
     // Dates, times of each slot's lines, parallel to the lines, built when first needed.
