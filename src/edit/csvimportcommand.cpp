@@ -1,5 +1,7 @@
 #include "edit/csvimportcommand.h"
 
+#include <algorithm>
+
 #include "edit/editcontext.h"
 #include "io/csv/csvmapping.h"
 #include "io/csv/csvtable.h"
@@ -40,15 +42,19 @@ CsvImportResult ImportCsvTable(EditContext& context, FrameIdSource& ids, Host& h
     result.latestAdded = state.latestAdded;
     result.earliestStart = state.earliestStart;
 
+    RecordImportStep(context, state, HistoryKind::CsvImport);
+    return result;
+}
+
+void RecordImportStep(EditContext& context, const ImportRunState& state, HistoryKind kind) {
     // The engine has already set the modified flag; the step keeps the one from before, as
     // undoing the import restores it.
     context.RestoreModified(state.wasModified);
-    context.History().RecordLines(HistoryKind::CsvImport, state.BeforeLines, state.AfterLines, state.earliestAdded,
-                                  state.latestAdded, Date{});
-    design.SetModified(true);
-    const Date last = state.latestAdded == state.earliestAdded ? Date{} : state.latestAdded;
-    context.ReportChanges({{state.earliestAdded, last, Sjis("インポート")}});
-    return result;
+    const Date first = std::min(state.earliestAdded, state.earliestRemoved);
+    const Date last = std::max(state.latestAdded, state.latestRemoved);
+    context.History().RecordLines(kind, state.BeforeLines, state.AfterLines, first, last, Date{});
+    context.Design().SetModified(true);
+    context.ReportChanges({{first, last == first ? Date{} : last, Sjis("インポート")}});
 }
 
 void ShowCsvImportDone(const CsvImportResult& result, Dialogs& dialogs) {

@@ -4,6 +4,7 @@
 // and one shared-mode report of the imported dates.
 #include <string>
 
+#include "edit/undohistory.h"
 #include "io/csv/csvimporter.h"
 #include "io/csv/csvoptions.h"
 #include "model/date.h"
@@ -35,6 +36,11 @@ bool ConfirmCsvImport(const CsvColumns& importCol, const ImportChoices& choices,
 CsvImportResult ImportCsvTable(EditContext& context, FrameIdSource& ids, Host& host, Dialogs& dialogs,
                                const CsvTable& table, int frozenLines, const CsvOptions& options,
                                const ImportChoices& choices, const ImportProgress& progress = {});
+
+// Records a run that changed frames as one undo step of `kind` (the modified flag as it was
+// before the run), sets the modified flag, and redraws and reports the dates from the
+// earliest to the latest added or removed one in one change report.
+void RecordImportStep(EditContext& context, const ImportRunState& state, HistoryKind kind);
 
 // The closing message of an import run (caption "確認").
 void ShowCsvImportDone(const CsvImportResult& result, Dialogs& dialogs);

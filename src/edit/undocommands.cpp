@@ -109,7 +109,8 @@ bool RemovesAfterLines(HistoryKind kind) {
     case HistoryKind::MultiCopy:
     case HistoryKind::Expand:
     case HistoryKind::BlockLoad:
-    case HistoryKind::CsvImport: return true;
+    case HistoryKind::CsvImport:
+    case HistoryKind::IcsImport: return true;
     default: return false;
     }
 }
@@ -120,7 +121,8 @@ bool RestoresBeforeLines(HistoryKind kind) {
     case HistoryKind::DateMove:
     case HistoryKind::CalendarMove:
     case HistoryKind::MultiDelete:
-    case HistoryKind::MultiMove: return true;
+    case HistoryKind::MultiMove:
+    case HistoryKind::IcsImport: return true;
     default: return false;
     }
 }

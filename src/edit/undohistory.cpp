@@ -15,7 +15,7 @@ namespace mv {
 
 namespace {
 
-constexpr int kKindCount = 27;
+constexpr int kKindCount = 28;
 
 int KindNumber(HistoryKind kind) { return static_cast<int>(kind); }
 
@@ -26,7 +26,7 @@ std::string MonthDay(const Date& date) {
     return text;
 }
 
-// The caption words of kinds 0-24 (kind 11 takes the entry's text instead), Shift-JIS.
+// The caption words of kinds 0-24 and 27 (kind 11 takes the entry's text instead), Shift-JIS.
 const std::string& KindWord(int kind) {
     static const std::array<std::string, kKindCount> kWords = {
         Sjis("枠作成 - "),       Sjis("枠削除 - "),       Sjis("枠隣接 - "),
@@ -37,7 +37,8 @@ const std::string& KindWord(int kind) {
         Sjis("枠複写 - "),       Sjis("枠移動 - "),       Sjis("複数枠の削除 - "),
         Sjis("複数枠の移動 - "), Sjis("複数枠の複写 - "), Sjis("繰り上げ - "),
         Sjis("繰り下げ - "),     Sjis("枠展開 - "),       Sjis("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ/ﾃﾞｻﾞｲﾝﾌｧｲﾙ 読み込み - "),
-        Sjis("ｲﾝﾎﾟｰﾄﾃﾞｰﾀ - "),   std::string(),           std::string()};
+        Sjis("ｲﾝﾎﾟｰﾄﾃﾞｰﾀ - "),   std::string(),           std::string(),
+        Sjis("iCalendar 読み込み - ")};
     return kWords[static_cast<std::size_t>(kind)];
 }
 
@@ -67,6 +68,7 @@ std::vector<std::string> LinesPutBackByUndo(const THistCtl& entry, const std::ve
         case HistoryKind::MultiMove:
         case HistoryKind::ShiftEarlier:
         case HistoryKind::ShiftLater:
+        case HistoryKind::IcsImport:
             for (const LinePair& pair : pairs) lines.push_back(pair.before);
             break;
         default:  // creations, copies, expansions, loads and settings put nothing back
@@ -83,7 +85,9 @@ std::string CountMismatchText(const char* what, std::size_t before, std::size_t 
 }  // namespace
 
 bool IsSingleFrameKind(HistoryKind kind) { return KindNumber(kind) >= 0 && KindNumber(kind) <= 11; }
-bool IsMultiFrameKind(HistoryKind kind) { return KindNumber(kind) >= 12 && KindNumber(kind) <= 24; }
+bool IsMultiFrameKind(HistoryKind kind) {
+    return (KindNumber(kind) >= 12 && KindNumber(kind) <= 24) || kind == HistoryKind::IcsImport;
+}
 bool IsShiftKind(HistoryKind kind) { return kind == HistoryKind::ShiftEarlier || kind == HistoryKind::ShiftLater; }
 bool IsSettingKind(HistoryKind kind) { return kind == HistoryKind::BaseYear || kind == HistoryKind::MinuteStep; }
 
@@ -98,7 +102,8 @@ std::string HistoryCaption(const THistCtl& entry) {
                Sjis(" 個");
     }
     if (kind <= 21) return KindWord(kind) + MonthDay(entry.firstDate);
-    if (kind <= 24) return KindWord(kind) + MonthDay(entry.firstDate) + Sjis(" ～ ") + MonthDay(entry.lastDate);
+    if (kind <= 24 || kind == 27)
+        return KindWord(kind) + MonthDay(entry.firstDate) + Sjis(" ～ ") + MonthDay(entry.lastDate);
     if (kind == 25) return entry.text + " - " + std::to_string(entry.value + 1990);
     return entry.text + " - " + std::to_string(entry.value);
 }

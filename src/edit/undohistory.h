@@ -49,9 +49,10 @@ enum class HistoryKind : std::uint8_t {
     CsvImport = 24,      // ｲﾝﾎﾟｰﾄﾃﾞｰﾀ
     BaseYear = 25,       // displayed year; value is the previous year index
     MinuteStep = 26,     // minute unit; value is the previous step index
+    IcsImport = 27,      // iCalendar 読み込み: frames added, and those an event's UID replaced
 };
 
-// Kinds 0-11 concern one frame; 12-24 own line pairs; 25 and 26 are settings.
+// Kinds 0-11 concern one frame; 12-24 and 27 own line pairs; 25 and 26 are settings.
 bool IsSingleFrameKind(HistoryKind kind);
 bool IsMultiFrameKind(HistoryKind kind);
 bool IsShiftKind(HistoryKind kind);

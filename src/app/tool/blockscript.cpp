@@ -1,7 +1,7 @@
 // The edit script's commands on frames through the clipboard and partial design files: the
 // block the program would put on the clipboard written to a file, a block read from such a
-// file at a date, partial design files saved and read in, and a CSV file imported as the
-// CSV windows import it.
+// file at a date, partial design files saved and read in, a CSV file imported as the CSV
+// windows import it, and an iCalendar file imported as the design window's menu imports it.
 
 #include "app/tool/editscript.h"
 
@@ -10,6 +10,7 @@
 
 #include "edit/blockcommands.h"
 #include "edit/csvimportcommand.h"
+#include "edit/icsimportcommand.h"
 #include "io/csv/csvmapping.h"
 #include "io/csv/csvtable.h"
 #include "model/codec.h"
@@ -25,6 +26,7 @@ bool EditScript::RunBlockCommand(const std::vector<std::string>& w) {
     const std::string& verb = w[0];
     const std::size_t n = w.size();
     if (verb == "csv-import" && n == 3) return ImportCsv(w[1], w[2]);
+    if (verb == "ics-import" && n == 3) return ImportIcs(w[1], w[2]);
     const bool range = n == 4 && (verb == "clip-range" || verb == "save-range");
     const bool chosen = n == 2 && (verb == "clip-selection" || verb == "save-selection");
     const bool reading = n == 3 && (verb == "clip-read" || verb == "load");
@@ -71,11 +73,17 @@ bool EditScript::RunBlockCommand(const std::vector<std::string>& w) {
     return Done(mDialogs.messages.empty());
 }
 
-bool EditScript::ImportCsv(const std::string& file, const std::string& rule) {
+DuplicateRule EditScript::RuleOf(const std::string& rule) {
     static const std::map<std::string, DuplicateRule> kRules = {
         {"skip", DuplicateRule::Skip}, {"replace", DuplicateRule::Replace}, {"keep", DuplicateRule::Keep}};
     const auto chosen = kRules.find(rule);
     if (chosen == kRules.end()) Fail("duplicates are skip, replace or keep, not " + rule);
+    return chosen->second;
+}
+
+bool EditScript::ImportCsv(const std::string& file, const std::string& rule) {
+    ImportChoices choices;
+    choices.duplicates = RuleOf(rule);
     CsvTable table;
     if (!table.LoadFile(PathOf(file), mHost)) Fail("cannot read " + file);
     mDialogs.messages.clear();
@@ -86,11 +94,20 @@ bool EditScript::ImportCsv(const std::string& file, const std::string& rule) {
     if (table.LineCount() > 0) table.Fields(0, headings);
     options.importCol = AutoMapColumns(ColumnListLines(headings, static_cast<int>(headings.size())), options.taiou);
     if (!CheckStartDateMapped(options.importCol, mDialogs)) Fail(mDialogs.messages.back());
-    ImportChoices choices;
-    choices.duplicates = chosen->second;
     const CsvImportResult result = ImportCsvTable(*mEdit, mIds, mHost, mDialogs, table, 1, options, choices);
     if (!mDialogs.messages.empty()) Fail(mDialogs.messages.back());
     std::cout << result.rows << '\n';
+    return true;
+}
+
+bool EditScript::ImportIcs(const std::string& file, const std::string& rule) {
+    ImportChoices choices;
+    choices.duplicates = RuleOf(rule);
+    const std::optional<std::string> bytes = ReadFileBytes(PathOf(file), mHost);
+    if (!bytes) Fail("cannot read " + file);
+    const IcsImportOutcome outcome = ImportIcsText(*mEdit, mIds, mHost, mDialogs, *bytes, choices);
+    if (!outcome.result.ok) Fail(outcome.result.error);
+    std::cout << outcome.result.events << ' ' << outcome.result.frames << ' ' << outcome.result.refused << '\n';
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "edit/editcontext.h"
 #include "edit/grip.h"
 #include "edit/undohistory.h"
+#include "io/csv/csvoptions.h"
 #include "model/designfile.h"
 #include "model/identity.h"
 #include "model/recordline.h"
@@ -112,6 +113,11 @@ private:
     bool RunBlockCommand(const std::vector<std::string>& words);
     // The CSV windows' import of a file, one undo step; prints the count of rows imported.
     bool ImportCsv(const std::string& file, const std::string& rule);
+    // The design window's iCalendar import of a file, one undo step; prints the counts of
+    // events, added frames and refused events.
+    bool ImportIcs(const std::string& file, const std::string& rule);
+    // "skip", "replace" or "keep" as a duplicate rule; fails on anything else.
+    DuplicateRule RuleOf(const std::string& rule);
     // True when the edit layer did it, else the failure with the last message it showed.
     bool Done(bool ok);
     // Field N (1 the first) of the frame, as an index.

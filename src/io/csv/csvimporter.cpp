@@ -147,10 +147,33 @@ void CsvImporter::RemoveDuplicates(const DayPiece& piece) {
     for (std::size_t i = keys.size(); i-- > 0;) {
         if (keys[i] != wanted) continue;
         keys.erase(keys.begin() + static_cast<std::ptrdiff_t>(i));
+        NoteRemoved(lines[i]);
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
         ++mState.duplicatesRemoved;
         mTouched[slot] = true;
     }
+}
+
+void CsvImporter::NoteRemoved(const std::string& line) {
+    if (!mState.collectUndo || !mUndoRemovals) return;
+    mState.BeforeLines.push_back(line);
+    mState.AfterLines.emplace_back();
+    Date date;
+    if (!GetDate(line, "Ci_CDate", kSep, date)) return;
+    mState.earliestRemoved = std::min(mState.earliestRemoved, date);
+    mState.latestRemoved = std::max(mState.latestRemoved, date);
+}
+
+void CsvImporter::RemoveStoredLines(int slot, const std::function<bool(const std::string&)>& which) {
+    const std::size_t removed = std::erase_if(mDesign.Store().Slot(slot), [&](const std::string& line) {
+        if (!which(line)) return false;
+        NoteRemoved(line);
+        return true;
+    });
+    if (removed == 0) return;
+    mState.duplicatesRemoved += static_cast<int>(removed);
+    mKeysBuilt[slot] = false;
+    mTouched[slot] = true;
 }
 
 void CsvImporter::AddPiece(const DayPiece& piece, const std::string& title) {

@@ -41,7 +41,9 @@ struct ImportRunState {
     std::vector<std::string> AfterLines;   // the added record lines
     std::vector<int> dayOffsets;           // of added frames shown in the view, from its first date
     int framesAdded = 0;
-    int duplicatesRemoved = 0;  // by "置換する"; not part of the undo step
+    int duplicatesRemoved = 0;  // by "置換する"; part of the undo step only when asked for
+    Date earliestRemoved{3000, 1, 1};  // dates of the removed lines the undo step holds
+    Date latestRemoved{0, 0, 0};
     int rowsRefused = 0;        // rows running on for more than a year, which add nothing
 };
 
@@ -70,6 +72,10 @@ public:
     // field: an import that knows more of each frame (colours, contents, links) keeps it.
     using PieceLineMaker = std::function<std::string(const DayPiece& piece, const std::string& title)>;
     void SetPieceLineMaker(PieceLineMaker maker) { mLineMaker = std::move(maker); }
+    // Whether the lines "置換する" removes join the undo step (each as a line before with
+    // an empty line after), so that undoing the import brings them back. The CSV import
+    // leaves them out.
+    void SetUndoRemovals(bool undo) { mUndoRemovals = undo; }
 
     // Imports the CSV lines below the frozen ones, in two passes: duplicates are removed
     // first, then frames added. Returns the number of rows that added at least one frame;
@@ -98,6 +104,9 @@ public:
     int RowToPieces(const CsvTexts& texts, int pass);
     // Adds the record line of one piece to the day store.
     void AddPiece(const DayPiece& piece, const std::string& title);
+    // Removes a slot's lines that `which` picks during a run, as "置換する" removes
+    // duplicates (counted with them, in the undo step as they are, the view's day made again).
+    void RemoveStoredLines(int slot, const std::function<bool(const std::string&)>& which);
     void FinishRun();
 
     const ImportRunState& State() const { return mState; }
@@ -110,6 +119,8 @@ private:
     std::vector<DuplicateKey>& Keys(int slot);
     bool HasDuplicate(const DayPiece& piece);
     void RemoveDuplicates(const DayPiece& piece);
+    // Before a stored line is removed: kept for the undo step when removals are undone.
+    void NoteRemoved(const std::string& line);
     void HandlePiece(const DayPiece& piece, const std::string& title, int pass, int& added);
 
     DesignDocument& mDesign;
@@ -118,6 +129,7 @@ private:
     Dialogs& mDialogs;
     WorkingSet* mView = nullptr;
     bool mCollectUndo = true;
+    bool mUndoRemovals = false;
     PieceLineMaker mLineMaker;
     ImportChoices mChoices;
     ImportRunState mState;

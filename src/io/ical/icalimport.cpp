@@ -221,6 +221,8 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
             if (GetText(line, "Ci_Cid", kSep, id) && !id.empty()) stored.emplace(id, slot);
         }
 
+    // The run starts before the events are read: replacing by UID removes stored lines.
+    mCsv.BeginRun(choices, collectUndo);
     std::vector<std::unique_ptr<TCInf>> frames;
     std::vector<Occurrence> occurrences;
     std::vector<bool> byUid;  // per occurrence: its event matched a stored frame's id
@@ -238,11 +240,11 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
             const char* uidText = icalcomponent_get_uid(event);
             const std::string uid = uidText ? FromUtf8(uidText) : std::string();
             auto match = uid.empty() ? stored.end() : stored.find(uid);
-            if (match != stored.end()) {
+            const bool matched = match != stored.end();
+            if (matched) {
                 if (choices.duplicates == DuplicateRule::Skip) continue;
                 if (choices.duplicates == DuplicateRule::Replace) {
-                    LineList& lines = mDesign.Store().Slot(match->second);
-                    std::erase_if(lines, [&uid](const std::string& line) {
+                    mCsv.RemoveStoredLines(match->second, [&uid](const std::string& line) {
                         std::string id;
                         return GetText(line, "Ci_Cid", kSep, id) && id == uid;
                     });
@@ -271,7 +273,7 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
                 occurrence.texts[static_cast<int>(CsvItem::EndTime)] = e.is_date ? "05:00" : TimeText(e);
                 occurrence.texts[static_cast<int>(CsvItem::Title)] = title;
                 occurrences.push_back(std::move(occurrence));
-                byUid.push_back(match != stored.end());
+                byUid.push_back(matched);
             }
         }
     }
@@ -289,7 +291,6 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
         if (!current->exported && !frame.Fields.empty()) frame.Fields[0].FTextStr = title;
         return BuildRecordLine(frame);
     });
-    mCsv.BeginRun(choices, collectUndo);
     // Removing by date and times is for events no stored id matched.
     for (int pass = choices.duplicates == DuplicateRule::Replace ? 0 : 1; pass < 2; ++pass)
         for (std::size_t i = 0; i < occurrences.size(); ++i) {
