@@ -81,11 +81,12 @@ void CsvActions::GridWindowClosed() {
 }
 
 void CsvActions::ImportFinished(const Date& earliest, int startTime) {
-    // The design window shows the imported frames when it comes back: from the day before
-    // the earliest of them, scrolled to its start.
-    mWindow.Navigation().SetStartDate(AddDays(earliest, -1), true);
-    const int row = startTime / 100 - 5;
-    mWindow.ScrollToRow(row > 0 ? row - 1 : std::max(0, row));
+    // The design window shows the imported frames when it comes back.
+    mWindow.ShowImportedFrames(earliest, startTime);
+}
+
+ImportChoices CsvActions::CurrentImportChoices() const {
+    return mDefinition ? mDefinition->CurrentImportChoices() : ImportChoices{};
 }
 
 void CsvActions::ImportRunning(bool running) { Grid().Grid()->setVisible(!running); }
@@ -105,7 +106,7 @@ std::optional<int> CsvActions::ImportCsvFile(const std::string& path) {
     CsvImporter importer(design, session.Ids(), session.HostRef(), session.DialogsRef());
     SimpleImportResult result;
     // The import date range chosen in the definition window applies here too.
-    const ImportChoices choices = mDefinition ? mDefinition->CurrentImportChoices() : ImportChoices{};
+    const ImportChoices choices = CurrentImportChoices();
     if (!importer.SimpleImport(PathFromText(path), choices, &result)) return std::nullopt;
     // The design that was open is left: it is no longer held by this instance.
     if (!previous.empty()) design.ReleaseHold(previous);

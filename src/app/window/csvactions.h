@@ -31,6 +31,9 @@ public:
     void OpenGrid(bool importMode);
     TfrmCsvImport& Grid();
     TfrmCsvImportMain& Definition();
+    // The import date range and duplicate rule the definition window shows (its defaults
+    // before it was opened): the simple and the iCalendar imports take them too.
+    ImportChoices CurrentImportChoices() const;
 
     // CsvGridHost and CsvDefinitionHost
     EnvSettings& Settings() override;

@@ -28,6 +28,7 @@
 #include "app/window/dateheaderrange.h"
 #include "app/window/datestrip.h"
 #include "app/window/htmlactions.h"
+#include "app/window/icalactions.h"
 #include "app/window/picturepointer.h"
 #include "app/window/printactions.h"
 #include "edit/widgets/fieldeditor.h"
@@ -135,6 +136,7 @@ TfrmTimeTable_01::TfrmTimeTable_01(Host& host, Dialogs& dialogs, FileChooser& fi
     mBlocks = std::make_unique<BlockActions>(*this, std::make_unique<QtClipboard>());
     mCsv = std::make_unique<CsvActions>(*this);
     mHtml = std::make_unique<HtmlActions>(*this);
+    mIcal = std::make_unique<IcalActions>(*this);
     mSession.SetCsvOpener(mCsv.get());
     mHelp = new HelpActions(*this, *menuBar()->findChild<QMenu*>(QStringLiteral("Mn_Help")));
     mEnvironment = new EnvironmentActions(*this);
@@ -209,6 +211,10 @@ void TfrmTimeTable_01::BuildMenus() {
             [this] { mCsv->OpenGrid(true); });
     connect(item(imExport, "Mn_Export", "2. エキスポートを行う (E)"), &QAction::triggered, this,
             [this] { mCsv->OpenGrid(false); });
+    connect(item(imExport, "Mn_IcsExport", "3. iCalendar 形式で書き出す"), &QAction::triggered, this,
+            [this] { mIcal->Mn_IcsExportClick(); });
+    connect(item(imExport, "Mn_IcsImport", "4. iCalendar を読み込む"), &QAction::triggered, this,
+            [this] { mIcal->Mn_IcsImportClick(); });
     mDragScroll = item(mOptionMenu, "Mn_DragScroll", "3. Mouse.Drag で画面 ｽｸﾛｰﾙ( S)");
     mDateScroll = item(mOptionMenu, "Mn_DateScroll", "x. Mouse.Drag で日付 ｽｸﾛｰﾙ( H)");
     mShowProperty = item(mOptionMenu, "Mn_ShowProperty", "x. Double.Click でﾌﾟﾛﾊﾟﾃｨ表示 (&P)");
@@ -516,6 +522,12 @@ void TfrmTimeTable_01::DesignStateChanged() {
     if (shared && !mTranTimer.isActive()) mTranTimer.start();
     if (!shared) mTranTimer.stop();
     SelectListsFromState();
+}
+
+void TfrmTimeTable_01::ShowImportedFrames(const Date& earliest, int startTime) {
+    mNavigation->SetStartDate(AddDays(earliest, -1), true);
+    const int row = startTime / 100 - 5;
+    ScrollToRow(row > 0 ? row - 1 : std::max(0, row));
 }
 
 void TfrmTimeTable_01::ScrollToRow(int row) {

@@ -106,6 +106,10 @@ public:
     class HelpActions& Help() { return *mHelp; }
     class EnvironmentActions& Environment() { return *mEnvironment; }
     class HtmlActions& Html() { return *mHtml; }
+    class IcalActions& Ical() { return *mIcal; }
+    // After an import: the dates from the day before the earliest imported frame, scrolled
+    // to its start (HHMM).
+    void ShowImportedFrames(const Date& earliest, int startTime);
 
     // PropertyHost
     FrameIdSource& FrameIds() override { return mSession.Ids(); }
@@ -203,6 +207,7 @@ private:
     class HelpActions* mHelp = nullptr;  // child objects
     class EnvironmentActions* mEnvironment = nullptr;
     std::unique_ptr<class HtmlActions> mHtml;
+    std::unique_ptr<class IcalActions> mIcal;
     // The field the title editor is open on, and the frame as the editing began.
     struct FieldEditing {
         Date date;

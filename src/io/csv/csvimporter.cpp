@@ -382,15 +382,18 @@ bool CsvImporter::SimpleImport(const std::filesystem::path& path, const ImportCh
     return true;
 }
 
-std::string ImportConfirmationText(const ImportChoices& choices) {
+std::string ImportConditionsText(const ImportChoices& choices) {
     auto date = [](const std::optional<Date>& chosen) { return chosen ? FormatDate(*chosen) : "指定無し"; };
     const char* rule = choices.duplicates == DuplicateRule::Skip      ? "取り込まない"
                        : choices.duplicates == DuplicateRule::Replace ? "置換する"
                                                                       : "取り込む";
-    return "指定された対応項目によりインポート処理を行います。\r\n\r\n取り込み条件\r\n"
-           "\r\n    開始日　　　　　　　　：　" +
-           date(choices.from) + "\r\n    終了日　　　　　　　　：　" + date(choices.to) +
-           "\r\n    重複データの扱い　：　" + rule + "\r\n\r\nよろしいですか？";
+    return "取り込み条件\r\n\r\n    開始日　　　　　　　　：　" + date(choices.from) +
+           "\r\n    終了日　　　　　　　　：　" + date(choices.to) + "\r\n    重複データの扱い　：　" + rule;
+}
+
+std::string ImportConfirmationText(const ImportChoices& choices) {
+    return "指定された対応項目によりインポート処理を行います。\r\n\r\n" + ImportConditionsText(choices) +
+           "\r\n\r\nよろしいですか？";
 }
 
 std::string ImportProgressText(int row, int lastRow) {

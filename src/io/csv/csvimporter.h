@@ -142,6 +142,8 @@ private:
 
 // Texts of the import (UTF-8).
 std::string ImportConfirmationText(const ImportChoices& choices);
+// "取り込み条件" and the lines of the date range and the duplicate rule.
+std::string ImportConditionsText(const ImportChoices& choices);
 std::string ImportProgressText(int row, int lastRow);
 // The closing message: the number of imported rows and, when rows were refused for running
 // on for more than a year, their number and why.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "io/csv/csvoptions.h"
 #include "model/date.h"
 
 namespace mv {
@@ -22,7 +23,7 @@ struct IcsExportChoices {
     std::optional<Date> from, to;  // default: the design's base year
     std::string zone;              // an Olson name; empty: the system's zone
     bool floating = false;         // local times without a zone
-    int titleLocation = 0;         // as the CSV export chooses the title
+    int titleLocation = DefaultEnvSettings().Cmb_TitleLoc;  // as the CSV export chooses the title
 };
 
 // The system's zone name: TZ, else the target of /etc/localtime, else "UTC".

@@ -306,6 +306,11 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
     return result;
 }
 
+std::string IcsImportConfirmationText(const std::string& path, const ImportChoices& choices) {
+    return "iCalendar ファイルの予定を枠として読み込みます。\r\n\r\n    PATH = " + path + "\r\n\r\n" +
+           ImportConditionsText(choices) + "\r\n\r\n予定の UID が枠と同じ場合も重複として扱います。\r\n\r\nよろしいですか？";
+}
+
 std::string IcsImportDoneText(const IcsImportResult& result) {
     if (!result.ok) return result.error;
     return "iCalendar の読み込みを終了しました。\r\n\r\n    イベント数 = " + std::to_string(result.events) +

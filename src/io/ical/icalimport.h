@@ -43,6 +43,9 @@ private:
     FrameIdSource& mIds;
 };
 
+// The question before the import of the file at `path` (UTF-8), with the conditions.
+std::string IcsImportConfirmationText(const std::string& path, const ImportChoices& choices);
+
 // The closing message of the import (UTF-8).
 std::string IcsImportDoneText(const IcsImportResult& result);
 
