@@ -16,6 +16,7 @@ IcsImportOutcome ImportIcsText(EditContext& context, FrameIdSource& ids, Host& h
     // Re-importing an edited calendar replaces frames by UID: undoing it brings them back.
     csv.SetUndoRemovals(true);
     IcsImporter importer(csv, design, ids);
+    importer.SetFrameDefaults(context.Working().Context().defaults);
     IcsImportOutcome outcome;
     outcome.result = importer.Run(text, choices, zone, true);
     const ImportRunState& state = csv.State();

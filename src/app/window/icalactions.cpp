@@ -31,21 +31,28 @@ void IcalActions::Mn_IcsExportClick() {
 
 bool IcalActions::ExportTo(const std::string& path) {
     DesignSession& session = mWindow.Session();
-    BusyScope busy(mWindow);
-    // Edits of the shown dates are in the day store before it is read.
-    session.CommitView();
-    RecordContext context;
-    context.baseYear = session.Design().BaseYear();
-    IcsExportChoices choices;
-    choices.titleLocation = session.Settings().Cmb_TitleLoc;
-    std::string text, error;
-    const int events = BuildIcsCalendar(session.Design().Store(), context, choices, text, error);
     Dialogs& dialogs = session.DialogsRef();
+    std::string text, error;
+    int events = 0;
+    bool written = false;
+    {
+        BusyScope busy(mWindow);
+        // Edits of the shown dates are in the day store before it is read.
+        session.CommitView();
+        RecordContext context;
+        context.baseYear = session.Design().BaseYear();
+        IcsExportChoices choices;
+        choices.titleLocation = session.Settings().Cmb_TitleLoc;
+        events = BuildIcsCalendar(session.Design().Store(), context, choices, text, error);
+        written = events >= 0 && WriteFileAtomically(PathFromText(path), session.HostRef(),
+                                                     [&text](LineWriter& out) { out.Bytes(text); });
+    }
+    // The messages come after the window is usable again.
     if (events < 0) {
         dialogs.Error(kProgramName, error);
         return false;
     }
-    if (!WriteFileAtomically(PathFromText(path), session.HostRef(), [&text](LineWriter& out) { out.Bytes(text); })) {
+    if (!written) {
         dialogs.Error(kProgramName, "出力ファイルの作成に失敗しました。\r\n\r\n    PATH = " + path);
         return false;
     }

@@ -207,7 +207,8 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
 
     RecordContext context;
     context.baseYear = mDesign.BaseYear();
-    const FrameDefaults defaults;
+    context.defaults = mDefaults;
+    const FrameDefaults& defaults = mDefaults;
     // Recurring events are expanded over the design's year, narrowed by the chosen range.
     const Date first = choices.from.value_or(Date{context.baseYear, 1, 1});
     const Date last = choices.to.value_or(Date{context.baseYear, 12, 31});

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "io/csv/csvoptions.h"
+#include "model/frame.h"
 
 namespace mv {
 
@@ -31,6 +32,10 @@ class IcsImporter {
 public:
     IcsImporter(CsvImporter& csv, DesignDocument& design, FrameIdSource& ids);
 
+    // The fill and type size of frames made from events that carry none of their own (the
+    // user's frame defaults in the program).
+    void SetFrameDefaults(const FrameDefaults& defaults) { mDefaults = defaults; }
+
     // Imports the text of an .ics file. The duplicate rules of `choices` apply by UID
     // first (an event whose UID is a frame's id), by date and times otherwise. `zone` is
     // the local zone the times are converted to (empty: the system's).
@@ -41,6 +46,7 @@ private:
     CsvImporter& mCsv;
     DesignDocument& mDesign;
     FrameIdSource& mIds;
+    FrameDefaults mDefaults;
 };
 
 // The question before the import of the file at `path` (UTF-8), with the conditions.
