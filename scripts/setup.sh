@@ -3,7 +3,8 @@
 # Further packages named as arguments are installed the same way (scripts/fuzz.sh asks for
 # clang and its sanitizer and libFuzzer runtimes).
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev fonts-ipafont libical-dev python3-icalendar "$@")
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev fonts-ipafont libical-dev python3-icalendar
+          dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,10 +1,8 @@
 #include "model/settings.h"
 
-#include <atomic>
-#include <chrono>
-#include <fstream>
 #include <system_error>
 
+#include "model/programfolders.h"
 #include "model/textfile.h"
 #include "platform/host.h"
 
@@ -180,33 +178,11 @@ bool SaveSettings(const std::filesystem::path& path, const EnvSettings& settings
 }
 
 std::filesystem::path SettingsFilePath(const Host& host, bool programFolderWritable) {
-    const std::filesystem::path folder = programFolderWritable ? host.ProgramFolder() : host.SettingsFolder();
-    return folder / kSettingsFileName;
+    return OwnFilesFolder(host, programFolderWritable) / kSettingsFileName;
 }
 
 std::filesystem::path SettingsFilePath(const Host& host) {
     return SettingsFilePath(host, IsFolderWritable(host.ProgramFolder()));
-}
-
-bool IsFolderWritable(const std::filesystem::path& folder) {
-    std::error_code ec;
-    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) return false;
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-        std::filesystem::path probe = folder / (".Marovelantis-probe-" + std::to_string(tick % 1000000007) + "-" +
-                                                std::to_string(++counter));
-        if (std::filesystem::exists(probe, ec)) continue;  // never touch a file that is not ours
-        bool created;
-        {
-            std::ofstream out(probe, std::ios::binary);
-            created = static_cast<bool>(out);
-        }
-        if (!created) return false;
-        std::filesystem::remove(probe, ec);
-        return true;
-    }
-    return false;
 }
 
 }  // namespace mv

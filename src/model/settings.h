@@ -15,6 +15,7 @@
 #include "model/gridprintsettings.h"
 #include "model/holidaytable.h"
 #include "model/keyvalueline.h"
+#include "model/programfolders.h"
 
 namespace mv {
 
@@ -137,9 +138,5 @@ bool SaveSettings(const std::filesystem::path& path, const EnvSettings& settings
 std::filesystem::path SettingsFilePath(const Host& host, bool programFolderWritable);
 // The same, finding out whether the program's folder is writable.
 std::filesystem::path SettingsFilePath(const Host& host);
-
-// True when a file can be created in the folder (tried with a short-lived probe file, which
-// is what counts on every platform, whatever the permission bits say).
-bool IsFolderWritable(const std::filesystem::path& folder);
 
 }  // namespace mv

@@ -375,6 +375,9 @@ TEST(SettingsLocation, ProbesTheRealProgramFolder) {
 
     // Missing program folder: nothing can be written there.
     EXPECT_EQ(SettingsFilePath(host), host.settingsFolder / "Marovelantis.Env");
+    // Files the program writes for itself follow the settings file, into a folder made for them.
+    EXPECT_EQ(OwnFilesFolder(host), host.settingsFolder);
+    EXPECT_TRUE(std::filesystem::is_directory(host.settingsFolder));
 
     std::filesystem::create_directory(host.programFolder);
     EXPECT_EQ(SettingsFilePath(host), host.programFolder / "Marovelantis.Env");
@@ -388,6 +391,39 @@ TEST(SettingsLocation, ProbesTheRealProgramFolder) {
     EXPECT_EQ(path, host.settingsFolder / "Marovelantis.Env");
     EXPECT_TRUE(SaveSettings(path, DefaultSettings(kToday), host));
     EXPECT_EQ(ReadBytes(path), kDefaultFile);
+}
+
+// The help texts come from the program's folder when they lie there, else from the installed
+// data folder beside bin/, named without "..".
+TEST(HelpTextLocation, ProgramFolderWhenItHoldsThemElseShare) {
+    struct Case {
+        const char* programFolder;
+        bool holdsHelp;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/usr/bin", false, "/usr/share/marovelantis"},
+        {"/usr/local/bin/", false, "/usr/local/share/marovelantis"},
+        {"/opt/mv/bin", true, "/opt/mv/bin"},
+        {"/home/u/Marovelantis", true, "/home/u/Marovelantis"},
+        {"build", false, "share/marovelantis"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.programFolder);
+        EXPECT_EQ(HelpTextFolder(c.programFolder, c.holdsHelp), std::filesystem::path(c.expected));
+    }
+}
+
+TEST(HelpTextLocation, LooksIntoTheProgramFolder) {
+    TempFolder folder;
+    FakeHost host;
+    host.programFolder = folder / "bin";
+    std::filesystem::create_directories(host.programFolder);
+    std::filesystem::create_directories(folder / "share" / "marovelantis");
+    WriteBytes(folder / "share" / "marovelantis" / "Doc_Marovelantis_Begin.Txt", "x\r\n");
+    EXPECT_EQ(HelpTextFolder(host), (folder / "share" / "marovelantis").lexically_normal());
+    WriteBytes(host.programFolder / "Doc_Marovelantis_Begin.Txt", "x\r\n");
+    EXPECT_EQ(HelpTextFolder(host), host.programFolder);
 }
 
 }  // namespace

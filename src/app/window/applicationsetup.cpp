@@ -14,6 +14,8 @@ bool SetUpApplication(QApplication& app) {
     // No application display name: Qt's window systems append " — " and that name to
     // every caption that does not already end with it, and the captions are the program's
     // own, down to the letter.
+    // Wayland desktops match the windows to the installed entry (its name and icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("marovelantis"));
     SubstituteFonts();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ ゴシック"), 9));
     // The interface is Japanese whatever the system's language: Qt's texts too.

@@ -6,6 +6,7 @@
 #include "app/window/timetablewindow.h"
 #include "auxiliary/widgets/browsewindow.h"
 #include "model/codec.h"
+#include "model/programfolders.h"
 #include "model/textfile.h"
 #include "platform/shellopen.h"
 #include "platform/texteditor.h"
@@ -69,12 +70,13 @@ HelpActions::HelpActions(TfrmTimeTable_01& window, QMenu& help, std::unique_ptr<
                             session.Settings().GPB, "Marovelantis"};
     mViewer = new TFm_Browse(seams, &window);
     mViewer->SetBaseCaption(QStringLiteral("マロベランティス２  Browse"));
+    const std::filesystem::path helpFolder = HelpTextFolder(session.HostRef());
     for (const HelpItem& entry : kHelpItems) {
         QAction* item = help.findChild<QAction*>(QString::fromUtf8(entry.name));
         if (!item) continue;
         item->setEnabled(true);
         mViewer->RegisterEntry(&help, &help, item);
-        const std::filesystem::path path = session.HostRef().ProgramFolder() / entry.file;
+        const std::filesystem::path path = helpFolder / entry.file;
         const bool about = std::string_view(entry.name) == "Mn_Help_Marovelantis";
         connect(item, &QAction::triggered, this, [this, item, path, about] {
             if (about) return ShowAbout(item);
@@ -87,8 +89,8 @@ HelpActions::~HelpActions() = default;
 
 void HelpActions::ShowAbout(QAction* item) {
     Host& host = mWindow.Session().HostRef();
-    const std::filesystem::path path = host.ProgramFolder() / "Doc_Marovelantis_About.txt";
-    // An installed program's folder may be read-only: the description is then shown as it is.
+    // Written where the program may write; should even that fail, the text is shown as it is.
+    const std::filesystem::path path = OwnFilesFolder(host) / "Doc_Marovelantis_About.txt";
     if (WriteLines(path, AboutLines(), host)) {
         mViewer->ShowFile(item, {}, false, path);
         return;

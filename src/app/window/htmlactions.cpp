@@ -3,6 +3,7 @@
 #include "app/window/timetablewindow.h"
 #include "io/html/htmlpage.h"
 #include "io/html/htmlviewsource.h"
+#include "model/programfolders.h"
 #include "platform/dialogs.h"
 #include "platform/filechooser.h"
 
@@ -19,7 +20,7 @@ void HtmlActions::Mn_HtmlSaveClick() {
     if (mWindow.IsBusy()) return;
     DesignSession& session = mWindow.Session();
     std::string proposed = session.Settings().Path_Html;
-    if (proposed.empty()) proposed = PathText(session.HostRef().ProgramFolder() / kPageName);
+    if (proposed.empty()) proposed = PathText(OwnFilesFolder(session.HostRef()) / kPageName);
     std::string filter = kHtmlFilter;
     const std::string extension = PathText(PathFromText(proposed).extension());
     if (!extension.empty() && extension != ".") filter = "(*" + extension + ")|*" + extension + "|" + filter;
@@ -33,7 +34,7 @@ void HtmlActions::Mn_HtmlSaveClick() {
 void HtmlActions::Mn_HtmlExecClick() {
     if (mWindow.IsBusy()) return;
     BusyScope busy(mWindow);
-    ConvertToHtml(mWindow.Session().HostRef().ProgramFolder() / kPageName, true);
+    ConvertToHtml(OwnFilesFolder(mWindow.Session().HostRef()) / kPageName, true);
 }
 
 bool HtmlActions::ConvertToHtml(const std::filesystem::path& path, bool open) {

@@ -17,6 +17,7 @@
 #include "auxiliary/helpdocument.h"
 #include "io/print/gridprintwindow.h"
 #include "model/codec.h"
+#include "model/programfolders.h"
 #include "model/textfile.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
@@ -191,7 +192,7 @@ void TFm_Browse::Widen() {
 }
 
 std::filesystem::path TFm_Browse::HtmlPath() const {
-    return mSeams.host.ProgramFolder() / std::filesystem::u8path(mSeams.programName + "_Help.Html");
+    return OwnFilesFolder(mSeams.host) / std::filesystem::u8path(mSeams.programName + "_Help.Html");
 }
 
 void TFm_Browse::MakeHtml() {
