@@ -4,6 +4,7 @@
 #include "app/window/timetablewindow.h"
 #include "edit/icsimportcommand.h"
 #include "io/ical/icalexport.h"
+#include "model/programfolders.h"
 #include "model/textfile.h"
 #include "platform/dialogs.h"
 #include "platform/filechooser.h"
@@ -17,7 +18,7 @@ constexpr const char* kIcsFilter = "(*.ics)|*.ics|(*.*)|*.*";
 std::string IcalActions::ProposedName(const char* extension, const char* fallback) const {
     DesignSession& session = mWindow.Session();
     std::filesystem::path path = session.Design().Path();
-    if (path.empty()) return PathText(session.HostRef().ProgramFolder() / fallback);
+    if (path.empty()) return PathText(OwnFilesFolder(session.HostRef()) / fallback);
     return PathText(path.replace_extension(extension));
 }
 
