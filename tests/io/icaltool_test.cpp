@@ -181,7 +181,7 @@ TEST_F(IcsTool, BadInputIsAMessageNotACrash) {
         }
     }
     ASSERT_EQ(Run("ics-export " + P("empty.MVF") + " " + P("x.ics") + " --tz Nowhere/Nothing"), 1);
-    EXPECT_NE(err.find("unknown time zone"), std::string::npos);
+    EXPECT_NE(err.find("不明なタイムゾーンです: Nowhere/Nothing"), std::string::npos);
 }
 
 }  // namespace

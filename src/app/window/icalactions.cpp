@@ -1,5 +1,7 @@
 #include "app/window/icalactions.h"
 
+#include <QTimeZone>
+
 #include "app/window/csvactions.h"
 #include "app/window/timetablewindow.h"
 #include "edit/icsimportcommand.h"
@@ -13,6 +15,10 @@ namespace mv {
 
 namespace {
 constexpr const char* kIcsFilter = "(*.ics)|*.ics|(*.*)|*.*";
+
+// The system's zone by its Olson name, as Qt knows it on every platform (on Windows it maps
+// the system's own zone names), so that times are converted to the user's clock.
+std::string SystemZone() { return QTimeZone::systemTimeZoneId().toStdString(); }
 }  // namespace
 
 std::string IcalActions::ProposedName(const char* extension, const char* fallback) const {
@@ -44,6 +50,7 @@ bool IcalActions::ExportTo(const std::string& path) {
         context.baseYear = session.Design().BaseYear();
         IcsExportChoices choices;
         choices.titleLocation = session.Settings().Cmb_TitleLoc;
+        choices.zone = SystemZone();
         events = BuildIcsCalendar(session.Design().Store(), context, choices, text, error);
         written = events >= 0 && WriteFileAtomically(PathFromText(path), session.HostRef(),
                                                      [&text](LineWriter& out) { out.Bytes(text); });
@@ -85,7 +92,8 @@ bool IcalActions::ImportFrom(const std::string& path) {
     IcsImportOutcome outcome;
     {
         BusyScope busy(mWindow);
-        outcome = ImportIcsText(mWindow.Edit(), session.Ids(), session.HostRef(), dialogs, *bytes, choices);
+        outcome =
+            ImportIcsText(mWindow.Edit(), session.Ids(), session.HostRef(), dialogs, *bytes, choices, SystemZone());
     }
     if (!outcome.result.ok) {
         dialogs.Error(kProgramName, outcome.result.error);

@@ -136,7 +136,7 @@ int BuildIcsCalendar(const LineStore& store, const RecordContext& context, const
         tzid = choices.zone.empty() ? SystemZoneName() : choices.zone;
         zone = ZoneByName(tzid);
         if (!zone) {
-            error = "unknown time zone " + tzid;
+            error = "不明なタイムゾーンです: " + tzid;
             return -1;
         }
     }
