@@ -22,6 +22,12 @@ std::atomic<int> gFrameSerials{0};
 std::atomic<int> gFieldSerials{0};
 }  // namespace
 
+LinkLine SplitLinkLine(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return {"Link", Trim(line)};
+    return {line.substr(0, equals), line.substr(equals + 1)};
+}
+
 std::string DeriveTitle(const TCInf& frame) {
     static const std::string kNakaguro = Sjis("・");
     for (const TFInf& field : frame.Fields) {

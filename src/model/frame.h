@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/date.h"
@@ -82,6 +83,14 @@ int HeightOfPointSize(int pointSize, int pixelsPerInch);
 // The first field whose id is not the time field and whose trimmed text is neither empty
 // nor "・"; empty when there is none.
 std::string DeriveTitle(const TCInf& frame);
+
+// One line of a frame's links: "name = address" splits at the first "=" (both parts kept
+// as written); a line without one is its address (trimmed), named "Link".
+struct LinkLine {
+    std::string_view name;
+    std::string_view address;
+};
+LinkLine SplitLinkLine(std::string_view line);
 
 // A frame with the defaults of a new frame, optionally with a fresh id.
 std::unique_ptr<TCInf> NewFrame(const FrameDefaults& defaults, std::string id = {});

@@ -80,7 +80,7 @@ TEST_F(IcsTool, ExportReadByPythonAndRoundTrip) {
     if (python.empty()) GTEST_SKIP() << "python3 with the icalendar package is missing";
     test::WriteBytes(folder / "design.MVF",
                      kHead + Frame("2024/05/10", 900, 1030, 255, "会議", "第二会議室", "議題\x7F予算",
-                                   "https://a.example/1\x7Fhttps://b.example/2", "T1-20240101000000-00001") +
+                                   "Docs = https://a.example/1\x7Fhttps://b.example/2", "T1-20240101000000-00001") +
                          Frame("2024/05/10", 2300, 2600, 0xE0FFFF, "深夜", "", "", "", "T1-20240101000000-00002") +
                          Frame("2023/12/31", 1000, 1100, 0, "Other year", "", "", "", "T1-20240101000000-00003"));
     ASSERT_EQ(Run("ics-export " + P("design.MVF") + " " + P("out.ics") + " --tz Asia/Tokyo --from 2024/05/01 --to 2024/05/31"),
@@ -135,7 +135,8 @@ def event(uid, summary, **props):
     for k, v in props.items(): e.add(k.replace('_', '-'), v)
     cal.add_component(e); return e
 utc = d.timezone.utc
-event('a', 'Call', dtstart=d.datetime(2024, 3, 1, 14, 0, tzinfo=utc), dtend=d.datetime(2024, 3, 1, 15, 30, tzinfo=utc))
+event('a', 'Call', dtstart=d.datetime(2024, 3, 1, 14, 0, tzinfo=utc), dtend=d.datetime(2024, 3, 1, 15, 30, tzinfo=utc),
+      url='https://x.example/?q=1')
 event('b', 'Trip', dtstart=d.date(2024, 4, 1), dtend=d.date(2024, 4, 3), color='navy')
 e = event('c', 'Weekly', dtstart=d.datetime(2024, 6, 3, 10, 0), dtend=d.datetime(2024, 6, 3, 11, 0),
           rrule={'freq': 'weekly', 'count': 3}, exdate=d.datetime(2024, 6, 10, 10, 0), rdate=d.datetime(2024, 6, 30, 10, 0))
@@ -167,6 +168,8 @@ open('in.ics', 'wb').write(cal.to_ical())
               "2024/06/30\t10:00\t11:00\tWeekly\t1\n"
               "2024/12/30\t20:00\t21:00\tEndless\t1\n"     // expanded up to the end of the year only
               "2024/12/31\t20:00\t21:00\tEndless\t1\n");
+    // An address holding "=" is named, so that the link's name stops at the first "=".
+    EXPECT_NE(test::ReadBytes(folder / "out.MVF").find("Ci_LinkURL=Link = https://x.example/?q=1%!#"), std::string::npos);
 }
 
 TEST_F(IcsTool, BadInputIsAMessageNotACrash) {

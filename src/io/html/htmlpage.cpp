@@ -6,6 +6,7 @@
 #include "io/html/htmlknr.h"
 #include "io/html/htmlpopup.h"
 #include "model/codec.h"
+#include "model/frame.h"
 #include "model/keyvalueline.h"
 #include "model/textfile.h"
 #include "view/geometry/displaytype.h"
@@ -244,12 +245,7 @@ private:
                 out += "<BR>";
                 continue;
             }
-            std::string_view name = "Link";
-            std::string_view address = Trim(line);
-            if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
-                name = line.substr(0, equals);
-                address = line.substr(equals + 1);
-            }
+            const auto [name, address] = SplitLinkLine(line);
             const std::string label =
                 "<BR><SPAN style=\" font-size:8pt; color:black; line-height:120%\">" + HtmlText(name) + "</SPAN>";
             if (!SafeLinkAddress(address)) {

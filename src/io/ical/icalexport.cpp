@@ -9,6 +9,7 @@
 #include "io/ical/icalsupport.h"
 #include "model/codec.h"
 #include "model/dayslot.h"
+#include "model/frame.h"
 #include "model/keyvalueline.h"
 #include "model/linestore.h"
 #include "model/recordline.h"
@@ -103,7 +104,10 @@ icalcomponent* MakeEvent(const TCInf& frame, const std::string& line, const Date
     const std::vector<std::string> links = Links(frame);
     const std::string description = Description(frame, title, links);
     if (!description.empty()) icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
-    if (!links.empty()) icalcomponent_add_property(event, icalproperty_new_url(links.front().c_str()));
+    // URL holds an address only: the first link's, without its name.
+    if (!links.empty())
+        icalcomponent_add_property(event,
+                                   icalproperty_new_url(std::string(Trim(SplitLinkLine(links.front()).address)).c_str()));
     icalcomponent_add_property(event, icalproperty_new_color(NearestCssColourName(frame.WakuBC).c_str()));
     icalproperty* fill = icalproperty_new_x(std::to_string(frame.WakuBC).c_str());
     icalproperty_set_x_name(fill, kIcsFillProperty);

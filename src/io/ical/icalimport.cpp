@@ -52,8 +52,11 @@ std::unique_ptr<TCInf> EventFrame(icalcomponent* event, const RecordContext& con
     field.FTextStr = RecordText(icalcomponent_get_summary(event));
     frame->Fields.push_back(field);
     frame->Contents = RecordText(icalcomponent_get_description(event));
-    if (icalproperty* url = icalcomponent_get_first_property(event, ICAL_URL_PROPERTY))
-        frame->LinkURL = RecordText(icalproperty_get_url(url));
+    if (icalproperty* url = icalcomponent_get_first_property(event, ICAL_URL_PROPERTY)) {
+        // A link line splits at its first "=": an address holding one gets a name first.
+        const std::string address = RecordText(icalproperty_get_url(url));
+        frame->LinkURL = address.find('=') == std::string::npos ? address : "Link = " + address;
+    }
     if (const char* fill = XValue(event, kIcsFillProperty)) {
         frame->WakuBC = std::atoi(fill);
     } else if (icalproperty* colour = icalcomponent_get_first_property(event, ICAL_COLOR_PROPERTY)) {
