@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -38,6 +39,21 @@ std::filesystem::path OwnFilesFolder(const Host& host) {
     // A failure shows up as a failed write into the folder, which every caller reports.
     if (!writable) std::filesystem::create_directories(folder, ec);
     return folder;
+}
+
+std::filesystem::path DocumentFolder(const Host& host, bool programFolderWritable, const std::filesystem::path& home) {
+    if (programFolderWritable) return host.ProgramFolder();
+    return home.empty() ? host.SettingsFolder() : home;
+}
+
+std::filesystem::path DocumentFolder(const Host& host) {
+#ifdef _WIN32
+    const char* home = std::getenv("USERPROFILE");
+#else
+    const char* home = std::getenv("HOME");
+#endif
+    return DocumentFolder(host, IsFolderWritable(host.ProgramFolder()),
+                          home && *home ? std::filesystem::path(home) : std::filesystem::path());
 }
 
 bool IsFolderWritable(const std::filesystem::path& folder) {

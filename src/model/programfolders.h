@@ -25,6 +25,14 @@ std::filesystem::path OwnFilesFolder(const Host& host, bool programFolderWritabl
 // and missing, so a first write there does not fail.
 std::filesystem::path OwnFilesFolder(const Host& host);
 
+// The folder the file dialogs start in when nothing was chosen before: the program's folder
+// when writable (a program unpacked into a folder of its own keeps its designs beside it),
+// else the user's home folder (`home`; the settings folder when there is none), never the
+// read-only bin/ of an installed program.
+std::filesystem::path DocumentFolder(const Host& host, bool programFolderWritable, const std::filesystem::path& home);
+// The same, probing the program's folder and taking HOME (USERPROFILE on Windows).
+std::filesystem::path DocumentFolder(const Host& host);
+
 // True when a file can be created in the folder (tried with a short-lived probe file, which
 // is what counts on every platform, whatever the permission bits say).
 bool IsFolderWritable(const std::filesystem::path& folder);

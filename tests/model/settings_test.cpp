@@ -414,6 +414,28 @@ TEST(HelpTextLocation, ProgramFolderWhenItHoldsThemElseShare) {
     }
 }
 
+// File dialogs start beside a program kept in a writable folder of its own, else in the
+// user's home (the settings folder without one), never in an installed read-only bin/.
+TEST(DocumentLocation, ProgramFolderWhenWritableElseHome) {
+    FakeHost host;
+    host.programFolder = "/usr/bin";
+    host.settingsFolder = "/home/u/.config/marovelantis";
+    struct Case {
+        bool writable;
+        const char* home;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {true, "/home/u", "/usr/bin"},
+        {false, "/home/u", "/home/u"},
+        {false, "", "/home/u/.config/marovelantis"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.home);
+        EXPECT_EQ(DocumentFolder(host, c.writable, c.home), std::filesystem::path(c.expected));
+    }
+}
+
 TEST(HelpTextLocation, LooksIntoTheProgramFolder) {
     TempFolder folder;
     FakeHost host;

@@ -4,6 +4,7 @@
 #include "edit/blockcommands.h"
 #include "edit/widgets/loadwindow.h"
 #include "model/codec.h"
+#include "model/programfolders.h"
 #include "platform/filechooser.h"
 
 namespace mv {
@@ -45,7 +46,7 @@ std::string BlockActions::DialogStart() {
     DesignSession& session = mWindow.Session();
     const std::string& last = session.Settings().Path_SelectDesign;
     if (!last.empty()) return last;
-    return (session.HostRef().ProgramFolder() / "*.MVF").string();
+    return (DocumentFolder(session.HostRef()) / "*.MVF").string();
 }
 
 void BlockActions::SaveChosen() {

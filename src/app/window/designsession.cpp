@@ -5,6 +5,7 @@
 #include "io/csv/csvformat.h"
 #include "model/codec.h"
 #include "model/keyvalueline.h"
+#include "model/programfolders.h"
 #include "model/sidefile.h"
 #include "platform/dialogs.h"
 #include "platform/filechooser.h"
@@ -142,7 +143,7 @@ void DesignSession::OpenFile(const std::string& path, bool rebuild) {
 std::optional<std::string> DesignSession::ChooseSaveName(const std::string& initial, const std::string& title) {
     std::string initialFile = initial;
     if (initialFile.empty()) initialFile = DesignPathText();
-    if (initialFile.empty()) initialFile = PathText(mHost.ProgramFolder() / "*.MVF");
+    if (initialFile.empty()) initialFile = PathText(DocumentFolder(mHost) / "*.MVF");
     auto name = mFiles.ChooseSave({title, kDesignFilter + "|(*.*)|*.*", initialFile});
     if (!name || name->empty()) return std::nullopt;
     if (!PathFromText(*name).has_extension()) *name += ".MVF";
@@ -195,7 +196,7 @@ bool DesignSession::OfferToSave() {
 void DesignSession::OpenCommand() {
     if (!OfferToSave()) return;
     std::string initialFile = DesignPathText();
-    if (initialFile.empty()) initialFile = PathText(mHost.ProgramFolder() / "*.MVF");
+    if (initialFile.empty()) initialFile = PathText(DocumentFolder(mHost) / "*.MVF");
     auto chosen = mFiles.ChooseOpen(
         {"指定のデザインファイルを開きます。", kDesignFilter + "|(*.csv)|*.csv|(*.*)|*.*", initialFile});
     if (chosen) OpenFile(*chosen, true);

@@ -20,7 +20,7 @@ void HtmlActions::Mn_HtmlSaveClick() {
     if (mWindow.IsBusy()) return;
     DesignSession& session = mWindow.Session();
     std::string proposed = session.Settings().Path_Html;
-    if (proposed.empty()) proposed = PathText(OwnFilesFolder(session.HostRef()) / kPageName);
+    if (proposed.empty()) proposed = PathText(DocumentFolder(session.HostRef()) / kPageName);
     std::string filter = kHtmlFilter;
     const std::string extension = PathText(PathFromText(proposed).extension());
     if (!extension.empty() && extension != ".") filter = "(*" + extension + ")|*" + extension + "|" + filter;

@@ -24,7 +24,7 @@ std::string SystemZone() { return QTimeZone::systemTimeZoneId().toStdString(); }
 std::string IcalActions::ProposedName(const char* extension, const char* fallback) const {
     DesignSession& session = mWindow.Session();
     std::filesystem::path path = session.Design().Path();
-    if (path.empty()) return PathText(OwnFilesFolder(session.HostRef()) / fallback);
+    if (path.empty()) return PathText(DocumentFolder(session.HostRef()) / fallback);
     return PathText(path.replace_extension(extension));
 }
 

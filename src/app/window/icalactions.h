@@ -23,7 +23,7 @@ public:
 
 private:
     // The design's file name with `extension`, in its folder, or `fallback` for an
-    // unnamed design, in the folder the program writes its own files to.
+    // unnamed design, in the folder the file dialogs start in.
     std::string ProposedName(const char* extension, const char* fallback) const;
 
     TfrmTimeTable_01& mWindow;

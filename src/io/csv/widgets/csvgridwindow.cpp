@@ -26,6 +26,7 @@
 #include "io/csv/widgets/csvgridmodel.h"
 #include "io/csv/widgets/csvgridview.h"
 #include "model/codec.h"
+#include "model/programfolders.h"
 #include "model/settings.h"
 #include "model/textfile.h"
 #include "model/windowplacement.h"
@@ -240,7 +241,7 @@ QString TfrmCsvImport::MessageText() const { return mMessage->text(); }
 
 void TfrmCsvImport::OpenClick() {
     std::string proposal = ToUtf8(mHost.Settings().Path_ImportCsv);
-    if (proposal.empty()) proposal = Utf8Of(mHost.System().ProgramFolder() / "*.csv");
+    if (proposal.empty()) proposal = Utf8Of(DocumentFolder(mHost.System()) / "*.csv");
     const std::optional<std::string> chosen = mHost.Files().ChooseOpen(
         {"インポートするＣＳＶファイルを選択して下さい。", CsvFileFilter(proposal), proposal});
     if (chosen && !chosen->empty()) LoadCsvFile(*chosen);
@@ -333,7 +334,7 @@ void TfrmCsvImport::FixedRowsChange() {
 bool TfrmCsvImport::WriteCsvFile() {
     EnvSettings& settings = mHost.Settings();
     std::string proposal = ToUtf8(settings.Path_ExportCsv);
-    if (proposal.empty()) proposal = Utf8Of(mHost.System().ProgramFolder() / "Marovelantis.csv");
+    if (proposal.empty()) proposal = Utf8Of(DocumentFolder(mHost.System()) / "Marovelantis.csv");
     const std::optional<std::string> chosen =
         mHost.Files().ChooseSave({"指定のファイル名で出力します。", CsvFileFilter(proposal), proposal});
     if (!chosen || chosen->empty()) return false;
