@@ -28,6 +28,10 @@ LinkLine SplitLinkLine(std::string_view line) {
     return {line.substr(0, equals), line.substr(equals + 1)};
 }
 
+std::string LinkLineOf(const std::string& address) {
+    return address.find('=') == std::string::npos ? address : "Link = " + address;
+}
+
 std::string DeriveTitle(const TCInf& frame) {
     static const std::string kNakaguro = Sjis("・");
     for (const TFInf& field : frame.Fields) {

@@ -91,6 +91,9 @@ struct LinkLine {
     std::string_view address;
 };
 LinkLine SplitLinkLine(std::string_view line);
+// The link line of a bare address that SplitLinkLine reads back whole: an address holding
+// "=" is named "Link" first.
+std::string LinkLineOf(const std::string& address);
 
 // A frame with the defaults of a new frame, optionally with a fresh id.
 std::unique_ptr<TCInf> NewFrame(const FrameDefaults& defaults, std::string id = {});

@@ -42,5 +42,9 @@ inline std::string MessageLines(const std::string& text) {
 // The program's name, caption of its message boxes and prefix of its window captions.
 inline const std::string kProgramName = "マロベランティス２";
 inline const std::string kConfirmCaption = "確認";
+// The error after a file could not be written (UTF-8 path).
+inline std::string WriteFailedText(const std::string& path) {
+    return "出力ファイルの作成に失敗しました。\r\n\r\n    PATH = " + path;
+}
 
 }  // namespace mv

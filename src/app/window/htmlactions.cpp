@@ -49,7 +49,7 @@ bool HtmlActions::ConvertToHtml(const std::filesystem::path& path, bool open) {
     const std::string page = BuildHtmlPage(
         HtmlSourceFromView(mWindow.Layout(), mWindow.Boxes(), state, session.Settings(), mWindow.HolidayDays()));
     if (!WriteHtmlPage(path, page, session.HostRef())) {
-        session.DialogsRef().Error(kProgramName, "出力ファイルの作成に失敗しました。\r\n\r\n    PATH = " + PathText(path));
+        session.DialogsRef().Error(kProgramName, WriteFailedText(PathText(path)));
         return false;
     }
     if (open && !mOpener->OpenDocument(path))

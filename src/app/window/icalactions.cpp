@@ -36,7 +36,7 @@ void IcalActions::Mn_IcsExportClick() {
     if (name && !name->empty()) ExportTo(*name);
 }
 
-bool IcalActions::ExportTo(const std::string& path) {
+void IcalActions::ExportTo(const std::string& path) {
     DesignSession& session = mWindow.Session();
     Dialogs& dialogs = session.DialogsRef();
     std::string text, error;
@@ -58,15 +58,14 @@ bool IcalActions::ExportTo(const std::string& path) {
     // The messages come after the window is usable again.
     if (events < 0) {
         dialogs.Error(kProgramName, error);
-        return false;
+        return;
     }
     if (!written) {
-        dialogs.Error(kProgramName, "出力ファイルの作成に失敗しました。\r\n\r\n    PATH = " + path);
-        return false;
+        dialogs.Error(kProgramName, WriteFailedText(path));
+        return;
     }
     dialogs.Information(kConfirmCaption, "iCalendar 形式で出力しました。\r\n\r\n    イベント数 = " +
                                              std::to_string(events) + "\r\n    PATH = " + path);
-    return true;
 }
 
 void IcalActions::Mn_IcsImportClick() {
@@ -76,18 +75,18 @@ void IcalActions::Mn_IcsImportClick() {
     if (name && !name->empty()) ImportFrom(*name);
 }
 
-bool IcalActions::ImportFrom(const std::string& path) {
+void IcalActions::ImportFrom(const std::string& path) {
     DesignSession& session = mWindow.Session();
     Dialogs& dialogs = session.DialogsRef();
     // The date range and duplicate rule are those the CSV import window shows.
     const ImportChoices choices = mWindow.Csv().CurrentImportChoices();
     if (dialogs.Show(MessageKind::Question, kConfirmCaption, IcsImportConfirmationText(path, choices), Buttons::YesNo,
                      Answer::Yes) != Answer::Yes)
-        return false;
+        return;
     const std::optional<std::string> bytes = ReadFileBytes(PathFromText(path), session.HostRef());
     if (!bytes) {
         dialogs.Error(kProgramName, "ファイルを読み込めませんでした。\r\n\r\n    PATH = " + path);
-        return false;
+        return;
     }
     IcsImportOutcome outcome;
     {
@@ -97,11 +96,10 @@ bool IcalActions::ImportFrom(const std::string& path) {
     }
     if (!outcome.result.ok) {
         dialogs.Error(kProgramName, outcome.result.error);
-        return false;
+        return;
     }
     if (outcome.earliestAdded != Date{}) mWindow.ShowImportedFrames(outcome.earliestAdded, outcome.earliestStart);
     dialogs.Information(kConfirmCaption, IcsImportDoneText(outcome.result));
-    return outcome.result.frames > 0;
 }
 
 }  // namespace mv

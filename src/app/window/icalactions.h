@@ -16,10 +16,10 @@ public:
     void Mn_IcsExportClick();
     void Mn_IcsImportClick();
 
-    // Writes the design's year to `path`; false when it could not (the user was told).
-    bool ExportTo(const std::string& path);
-    // Imports the file at `path` after the question; false when nothing was imported.
-    bool ImportFrom(const std::string& path);
+    // Writes the design's year to `path`, telling the user how it went.
+    void ExportTo(const std::string& path);
+    // Imports the file at `path` after the question, telling the user how it went.
+    void ImportFrom(const std::string& path);
 
 private:
     // The design's file name with `extension`, in its folder, or `fallback` for an

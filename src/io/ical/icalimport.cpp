@@ -41,21 +41,19 @@ const char* XValue(icalcomponent* event, const char* name) {
 
 // The frame every piece of an event copies: the exported record when the event carries
 // one, else a frame with the summary as its one field and the description as contents.
-std::unique_ptr<TCInf> EventFrame(icalcomponent* event, const RecordContext& context, const FrameDefaults& defaults) {
+std::unique_ptr<TCInf> EventFrame(icalcomponent* event, const RecordContext& context) {
     if (const char* record = XValue(event, kIcsRecordProperty)) {
         ParsedRecord parsed = ParseRecordLine(Base64Decode(record), context);
         if (parsed.kind == ParsedRecord::Kind::Frame) return std::move(parsed.frame);
     }
     auto frame = std::make_unique<TCInf>();
-    frame->WakuBC = defaults.backgroundColour;
-    TFInf field = NewField(0, 0, defaults);
+    frame->WakuBC = context.defaults.backgroundColour;
+    TFInf field = NewField(0, 0, context.defaults);
     field.FTextStr = RecordText(icalcomponent_get_summary(event));
     frame->Fields.push_back(field);
     frame->Contents = RecordText(icalcomponent_get_description(event));
     if (icalproperty* url = icalcomponent_get_first_property(event, ICAL_URL_PROPERTY)) {
-        // A link line splits at its first "=": an address holding one gets a name first.
-        const std::string address = RecordText(icalproperty_get_url(url));
-        frame->LinkURL = address.find('=') == std::string::npos ? address : "Link = " + address;
+        frame->LinkURL = LinkLineOf(RecordText(icalproperty_get_url(url)));
     }
     if (const char* fill = XValue(event, kIcsFillProperty)) {
         frame->WakuBC = std::atoi(fill);
@@ -211,7 +209,6 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
     RecordContext context;
     context.baseYear = mDesign.BaseYear();
     context.defaults = mDefaults;
-    const FrameDefaults& defaults = mDefaults;
     // Recurring events are expanded over the design's year, narrowed by the chosen range.
     const Date first = choices.from.value_or(Date{context.baseYear, 1, 1});
     const Date last = choices.to.value_or(Date{context.baseYear, 12, 31});
@@ -255,7 +252,7 @@ IcsImportResult IcsImporter::Run(std::string_view text, const ImportChoices& cho
                     stored.erase(match);
                 }
             }
-            frames.push_back(EventFrame(event, context, defaults));
+            frames.push_back(EventFrame(event, context));
             const std::string title = RecordText(icalcomponent_get_summary(event));
             // The frame keeps its own id only where that id is this event's UID, it stays
             // one frame, and no stored frame holds the id.
